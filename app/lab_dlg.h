@@ -1,0 +1,91 @@
+// CLabDlg: the main dialog of the lab and the owner of every object in it.
+//
+// It holds, for the life of the window: the squared-period graph, the
+// simulation box and a scratch area for framing panels; the stopwatch; the
+// ball on the elastic string; the four weights of the rack; the six physical
+// values; the table of accepted points; the message line and the count of
+// oscillations. A 50 ms timer advances the ball by 50 steps of 0.001 s and
+// the application clock by 0.05 s, so the model runs in real time.
+//
+// Start-up, the tick, the paint and the ball's mouse handling live in app/;
+// the experiment's handlers (weights, stopwatch results, "Començar", "plot")
+// and the graph live in experiment/.
+#pragma once
+
+#include <string>
+
+#include "draw/image_toggle.h"
+#include "draw/plot_area.h"
+#include "physics/elastic_pendulum.h"
+#include "platform/dialog.h"
+#include "res/resource_ids.h"
+#include "stopwatch/stopwatch.h"
+
+class CLabDlg : public Dialog {
+ public:
+  static constexpr int kPointCapacity = 100;
+  static constexpr int kMinOscillations = 1;
+  static constexpr int kMaxOscillations = 999;
+
+  CLabDlg();
+
+  bool OnInitDialog() override;
+  void DoDataExchange(CDataExchange* pDX) override;
+  bool OnCommand(int id, int notification) override;
+
+  void OnSysCommand(unsigned id, long lParam) override;
+  void OnPaint() override;
+  const Icon* OnQueryDragIcon() override;
+  void OnLButtonDown(unsigned flags, CPoint point) override;
+  void OnMouseMove(unsigned flags, CPoint point) override;
+  void OnLButtonUp(unsigned flags, CPoint point) override;
+  void OnRButtonDown(unsigned flags, CPoint point) override;
+  void OnRButtonUp(unsigned flags, CPoint point) override;
+  void OnTimer(unsigned id) override;
+
+  // "Començar": a new series. "plot": the last timing becomes a point.
+  void OnStart();
+  void OnPlot();
+  // The count box changed: read the dialog's data back with validation.
+  void OnChangeOscillations();
+  // Redraws the central panel: graph, points and, from three points on, the
+  // fitted line and its message.
+  void DrawGraphPanel(CDC& dc);
+
+  // Members, in this order.
+  bool m_startPressed = false;
+  bool m_timingAvailable = false;
+  double m_pointMass[kPointCapacity];  // kg
+  double m_pointT2[kPointCapacity];    // s^2
+  int m_lastPoint = -1;                // last accepted point, -1 when empty
+  bool m_graphPenReady = false;
+  CPlotArea m_graph;
+  bool m_traceMode = true;
+  double m_clock = 0.0;  // s, the application clock
+  bool m_dragging = false;
+  CPlotArea m_simBox;
+  int m_stopwatchX = 241;
+  int m_stopwatchY = 20;
+  CPlotArea m_panel;
+  CStopwatch m_stopwatch;
+  CElasticPendulum m_pendulum;
+  CImageToggle m_weights[4];      // 0.5, 0.3, 0.2, 0.2 kg at x = 612, 552, 492, 432
+  double m_mass = 1.0;            // kg
+  double m_radius = 0.0;          // m
+  double m_k = 27.9;              // N/m
+  double m_naturalLength = 0.21;  // m
+  double m_g = 9.805;             // m/s^2
+  double m_damping = 0.02;        // 1/s
+  std::string m_message;
+  int m_oscillations = 10;
+  const Icon* m_hIcon = nullptr;
+  // The last count of oscillations that passed the range check: a timing is
+  // always divided by a count the student accepted.
+  int m_acceptedOscillations = 10;
+
+ private:
+  void RepaintSimulationBox(CDC& dc);
+  void PressInSimulationBox(CDC& dc, unsigned flags, CPoint point);
+  void ShowMessage(const std::string& text);
+  int CountForPeriod();
+};

@@ -1,0 +1,67 @@
+// The main window's picture: a black background with framed panels for the
+// simulation box, the stopwatch, the weights rack and the graph. Every paint
+// redraws the whole picture.
+#include "app/lab_dlg.h"
+
+namespace {
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kPanelBlue = RGB(50, 90, 150);
+constexpr COLORREF kBoxOutline = RGB(195, 195, 195);
+constexpr int kSunken = 1;
+constexpr int kRaised = 2;
+}  // namespace
+
+void CLabDlg::OnPaint() {
+  if (IsIconic()) {
+    // Minimised: only the icon, centred.
+    CPaintDC dc(this);
+    EraseIconBackground(dc);
+    const int cxIcon = GetSystemMetrics(SM_CXICON);
+    const int cyIcon = GetSystemMetrics(SM_CYICON);
+    const CRect rect = GetClientRect();
+    const int x = (rect.Width() - cxIcon + 1) / 2;
+    const int y = (rect.Height() - cyIcon + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+    return;
+  }
+
+  Default();
+  CClientDC dc(this);
+  if (!m_graphPenReady) {
+    // The graph's later pen changes put this context's default pen back.
+    m_graphPenReady = true;
+    m_graph.SelectPen(dc, kBlack);
+  }
+
+  m_panel.SetRect(1, 1, 690, 437);
+  m_panel.DrawBox(dc, false, 0, true, kBlack);
+
+  m_panel.SetRect(239, 124, 432, 296);
+  m_panel.DrawBox(dc, false, 0, true, kWhite);
+  m_panel.DrawBevel(dc, kRaised);
+
+  m_panel.SetRect(m_stopwatchX, m_stopwatchY, 167, 86);
+  m_panel.DrawBox(dc, true, kBlack, true, kPanelBlue);
+  m_panel.DrawBevel(dc, kRaised);
+
+  m_panel.SetRect(m_stopwatchX + 60, m_stopwatchY + 15, 89, 20);
+  m_panel.DrawBox(dc, false, 0, false, 0);
+  m_panel.DrawBevel(dc, kSunken);
+
+  m_stopwatch.Draw(dc);
+
+  m_simBox.SetRect(20, 20, 200, 400);
+  m_simBox.DrawBox(dc, true, kBoxOutline, true, kPanelBlue);
+  m_simBox.DrawBevel(dc, kSunken);
+
+  m_pendulum.Draw(dc);
+
+  m_panel.SetRect(432, 20, 240, 86);
+  m_panel.DrawBox(dc, false, 0, true, kBlack);
+  m_panel.DrawBevel(dc, kRaised);
+
+  for (CImageToggle& weight : m_weights) weight.Draw(dc);
+
+  DrawGraphPanel(dc);
+}

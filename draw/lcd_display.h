@@ -1,0 +1,42 @@
+// CLcdDisplay: a row of seven-segment cells drawn from fifteen consecutive
+// bitmaps starting at the first image f: digits f..f+9, blank f+10, point
+// f+11 (2 x 2, drawn across the lower right corner of the cell before it),
+// minus f+12, E f+13, R f+14.
+#pragma once
+
+#include <string_view>
+
+#include "platform/dc.h"
+
+class CLcdDisplay {
+ public:
+  void Init(int left, int top, int digits, int decimals, int firstImage, int pointOffsetX,
+            int pointOffsetY);
+  void DrawText(CDC& dc, std::string_view text);
+  // The number with the fixed decimals, or "ERR" outside smallest..largest.
+  void DrawNumber(CDC& dc, double value);
+  void DrawBlank(CDC& dc);
+
+  int Digits() const { return m_digits; }
+  int CellWidth() const { return m_cellWidth; }
+  int CellHeight() const { return m_cellHeight; }
+  double Largest() const { return m_largest; }
+  double Smallest() const { return m_smallest; }
+
+ private:
+  int m_digits = 0;
+  int m_decimals = 0;
+  double m_largest = 0.0;
+  double m_smallest = 0.0;
+  int m_left = 0;
+  int m_top = 0;
+  int m_cellWidth = 0;
+  int m_cellHeight = 0;
+  int m_cellImages[11] = {};
+  int m_pointImage = 0;
+  int m_minusImage = 0;
+  int m_eImage = 0;
+  int m_rImage = 0;
+  int m_pointOffsetX = 0;
+  int m_pointOffsetY = 0;
+};

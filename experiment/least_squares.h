@@ -1,0 +1,13 @@
+// Least-squares line y = intercept + slope * x through points first..last
+// (inclusive) of two parallel arrays:
+//   n = last - first + 1, D = n Sxx - Sx Sx,
+//   intercept = (Sxx Sy - Sx Sxy) / D,  slope = (n Sxy - Sx Sy) / D.
+// When every x of the range is the same (compared exactly; one point counts
+// as all equal) or D is exactly 0, the fit fails: the intercept is set to
+// kFitFailed and the slope is not written.
+#pragma once
+
+inline constexpr double kFitFailed = 9999.0;
+
+void LeastSquaresFit(const double* x, const double* y, int first, int last, double& intercept,
+                     double& slope);

@@ -1,0 +1,74 @@
+#include "platform/data_exchange.h"
+
+#include <cctype>
+#include <climits>
+
+#include "platform/dialog.h"
+#include "platform/runtime.h"
+#include "platform/window_host.h"
+
+const char* const kMessageNotAnInteger = "Introdu\u00efu un nombre enter.";
+
+std::string RangeMessage(int minimum, int maximum) {
+  return Format("Introdu\u00efu un nombre enter entre %d i %d.", minimum, maximum);
+}
+
+void CDataExchange::Fail(const std::string& message) {
+  m_failed = true;
+  m_pDlgWnd->MessageBox(message);
+  GetWindowHost().FocusControl(*m_pDlgWnd, m_lastControl);
+}
+
+bool ParseInteger(const std::string& text, int& value) {
+  // Like sscanf("%d") of at most 63 characters.
+  const std::size_t end = text.size() < 63 ? text.size() : 63;
+  std::size_t i = 0;
+  while (i < end && std::isspace(static_cast<unsigned char>(text[i])) != 0) ++i;
+  bool negative = false;
+  if (i < end && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  if (i >= end || std::isdigit(static_cast<unsigned char>(text[i])) == 0) return false;
+  long long magnitude = 0;
+  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+  while (i < end && std::isdigit(static_cast<unsigned char>(text[i])) != 0) {
+    if (magnitude <= limit) magnitude = magnitude * 10 + (text[i] - '0');
+    ++i;
+  }
+  if (magnitude > limit) magnitude = limit;  // saturate: beyond the int range
+  value = static_cast<int>(negative ? -magnitude : magnitude);
+  return true;
+}
+
+void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
+  if (pDX->Failed()) return;
+  pDX->SetLastControl(id);
+  WindowHost& host = GetWindowHost();
+  if (pDX->m_bSaveAndValidate) {
+    value = host.GetControlText(*pDX->m_pDlgWnd, id);
+  } else {
+    host.SetControlText(*pDX->m_pDlgWnd, id, value);
+  }
+}
+
+void DDX_Text(CDataExchange* pDX, int id, int& value) {
+  if (pDX->Failed()) return;
+  pDX->SetLastControl(id);
+  WindowHost& host = GetWindowHost();
+  if (pDX->m_bSaveAndValidate) {
+    int parsed = 0;
+    if (!ParseInteger(host.GetControlText(*pDX->m_pDlgWnd, id), parsed)) {
+      pDX->Fail(kMessageNotAnInteger);
+      return;
+    }
+    value = parsed;
+  } else {
+    host.SetControlText(*pDX->m_pDlgWnd, id, Format("%d", value));
+  }
+}
+
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int minimum, int maximum) {
+  if (pDX->Failed() || !pDX->m_bSaveAndValidate) return;
+  if (value < minimum || value > maximum) pDX->Fail(RangeMessage(minimum, maximum));
+}

@@ -1,0 +1,230 @@
+#include "platform/dialog.h"
+
+#include "platform/color.h"
+#include "platform/resources.h"
+#include "platform/window_host.h"
+
+int GetSystemMetrics(int index) {
+  switch (index) {
+    case SM_CXICON:
+    case SM_CYICON:
+      return 32;
+    default:
+      return 0;
+  }
+}
+
+// --- Controls and menu ---------------------------------------------------
+
+bool CWnd::EnableWindow(bool enable) {
+  WindowHost& host = GetWindowHost();
+  const bool wasDisabled = !host.IsControlEnabled(*m_dialog, m_id);
+  host.EnableControl(*m_dialog, m_id, enable);
+  return wasDisabled;
+}
+
+bool CWnd::IsWindowEnabled() const { return GetWindowHost().IsControlEnabled(*m_dialog, m_id); }
+
+void CWnd::SetWindowText(std::string_view text) {
+  GetWindowHost().SetControlText(*m_dialog, m_id, text);
+}
+
+std::string CWnd::GetWindowText() const { return GetWindowHost().GetControlText(*m_dialog, m_id); }
+
+void CMenu::AppendSeparator() { GetWindowHost().AppendSystemMenuSeparator(*m_dialog); }
+
+void CMenu::AppendItem(unsigned command, std::string_view text) {
+  GetWindowHost().AppendSystemMenuItem(*m_dialog, command, text);
+}
+
+// --- Dialog ----------------------------------------------------------------
+
+Dialog::Dialog(int templateId) : m_templateId(templateId) {}
+
+Dialog::~Dialog() { m_surface.SetListener(nullptr); }
+
+int Dialog::DoModal() {
+  m_ending = false;
+  m_result = 0;
+  return GetWindowHost().RunModal(*this);
+}
+
+void Dialog::EndDialog(int result) {
+  m_ending = true;
+  m_result = result;
+  GetWindowHost().EndModal(*this, result);
+}
+
+bool Dialog::OnInitDialog() {
+  UpdateData(false);
+  return true;
+}
+
+void Dialog::DoDataExchange(CDataExchange*) {}
+
+void Dialog::OnOK() {
+  if (!UpdateData(true)) return;
+  EndDialog(IDOK);
+}
+
+void Dialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void Dialog::OnPaint() { Default(); }
+void Dialog::OnTimer(unsigned) { Default(); }
+void Dialog::OnLButtonDown(unsigned, CPoint) { Default(); }
+void Dialog::OnLButtonUp(unsigned, CPoint) { Default(); }
+void Dialog::OnRButtonDown(unsigned, CPoint) { Default(); }
+void Dialog::OnRButtonUp(unsigned, CPoint) { Default(); }
+void Dialog::OnMouseMove(unsigned, CPoint) { Default(); }
+void Dialog::OnSysCommand(unsigned, long) { Default(); }
+
+bool Dialog::OnCommand(int id, int notification) {
+  if (notification != BN_CLICKED) return false;
+  if (id == IDOK) {
+    OnOK();
+    return true;
+  }
+  if (id == IDCANCEL) {
+    OnCancel();
+    return true;
+  }
+  return false;
+}
+
+const Icon* Dialog::OnQueryDragIcon() { return nullptr; }
+
+bool Dialog::UpdateData(bool saveAndValidate) {
+  CDataExchange dx(this, saveAndValidate);
+  DoDataExchange(&dx);
+  return !dx.Failed();
+}
+
+CMenu* Dialog::GetSystemMenu(bool) {
+  return GetWindowHost().HasSystemMenu(*this) ? &m_systemMenu : nullptr;
+}
+
+unsigned Dialog::SetTimer(unsigned id, unsigned milliseconds) {
+  GetWindowHost().SetTimer(*this, id, milliseconds);
+  return id;
+}
+
+void Dialog::SetIcon(const Icon* icon, bool big) { GetWindowHost().SetIcon(*this, icon, big); }
+
+bool Dialog::IsIconic() const { return GetWindowHost().IsIconic(*this); }
+
+int Dialog::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
+  return GetWindowHost().MessageBox(this, text, caption, type);
+}
+
+void Dialog::Default() {
+  switch (m_current) {
+    case Message::Paint: {
+      // Validates the window and erases the background, as the default
+      // processing of a paint message does.
+      CClientDC dc(this);
+      dc.FillSolidRect(GetClientRect(), kDialogBackground);
+      break;
+    }
+    case Message::SysCommand:
+      if ((m_currentSysCommand & 0xFFF0u) == SC_CLOSE) OnCancel();
+      break;
+    default:
+      break;
+  }
+}
+
+void Dialog::EraseIconBackground(CDC& dc) { dc.FillSolidRect(GetClientRect(), kDialogBackground); }
+
+void Dialog::SurfaceChanged(const CRect& rect) {
+  if (HasWindowHost()) GetWindowHost().SurfaceChanged(*this, rect);
+}
+
+void Dialog::PresentNow() {
+  if (HasWindowHost()) GetWindowHost().PresentNow(*this);
+}
+
+// --- Entry points for hosts --------------------------------------------------
+
+void Dialog::InitDialog() {
+  const DialogTemplate* t = FindDialogTemplate(m_templateId);
+  const int width = t != nullptr ? DialogUnitsToPixelsX(t->cx) : 0;
+  const int height = t != nullptr ? DialogUnitsToPixelsY(t->cy) : 0;
+  m_surface.Resize(width, height, kDialogBackground);
+  m_surface.SetListener(this);
+  m_ending = false;
+  OnInitDialog();
+}
+
+void Dialog::ResizeClient(int width, int height) {
+  m_surface.Resize(width, height, kDialogBackground);
+}
+
+template <typename Handler>
+void Dialog::Handle(Message message, Handler&& handler) {
+  // Default() needs the message being handled; a handler may run a nested
+  // modal loop, so the outer message is restored afterwards.
+  const Message saved = m_current;
+  m_current = message;
+  handler();
+  m_current = saved;
+}
+
+void Dialog::DispatchPaint() {
+  Handle(Message::Paint, [this] { OnPaint(); });
+}
+
+void Dialog::DispatchTimer(unsigned id) {
+  Handle(Message::Timer, [this, id] { OnTimer(id); });
+}
+
+void Dialog::DispatchMouse(Mouse kind, unsigned flags, int x, int y) {
+  const CPoint point{x, y};
+  Handle(Message::Mouse, [&] {
+    switch (kind) {
+      case Mouse::LeftDown:
+        OnLButtonDown(flags, point);
+        break;
+      case Mouse::LeftUp:
+        OnLButtonUp(flags, point);
+        break;
+      case Mouse::RightDown:
+        OnRButtonDown(flags, point);
+        break;
+      case Mouse::RightUp:
+        OnRButtonUp(flags, point);
+        break;
+      case Mouse::Move:
+        OnMouseMove(flags, point);
+        break;
+    }
+  });
+}
+
+void Dialog::DispatchCommand(int id, int notification) {
+  Handle(Message::Command, [&] { OnCommand(id, notification); });
+}
+
+void Dialog::DispatchSysCommand(unsigned id) {
+  const unsigned saved = m_currentSysCommand;
+  m_currentSysCommand = id;
+  Handle(Message::SysCommand, [&] { OnSysCommand(id, 0); });
+  m_currentSysCommand = saved;
+}
+
+void Dialog::DispatchKey(int key) {
+  if (key == VK_ESCAPE) {
+    DispatchCommand(IDCANCEL, BN_CLICKED);
+    return;
+  }
+  if (key != VK_RETURN) return;
+  // Enter presses the default push button while it is enabled.
+  const DialogTemplate* t = FindDialogTemplate(m_templateId);
+  if (t == nullptr) return;
+  for (const ControlTemplate& c : t->controls) {
+    if (c.cls == ControlClass::Button && (c.style & 0xFu) == BS_DEFPUSHBUTTON &&
+        (c.style & WS_VISIBLE) != 0) {
+      if (GetWindowHost().IsControlEnabled(*this, c.id)) DispatchCommand(c.id, BN_CLICKED);
+      return;
+    }
+  }
+}

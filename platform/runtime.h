@@ -1,0 +1,23 @@
+// Run-time bits of the classic C library, with its ranges.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+constexpr int RAND_MAX_CLASSIC = 32767;
+
+// Seeds the generator; rand yields 0 .. 32767 whatever the C library's range.
+void LabSrand(unsigned seed);
+int LabRand();
+
+// Calendar time in seconds.
+std::time_t LabTime();
+
+// Elapsed milliseconds (1000 ticks a second of wall time) from the window
+// host's clock.
+long LabClock();
+constexpr long CLOCKS_PER_SEC_CLASSIC = 1000;
+
+// Formats like printf into a std::string.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));

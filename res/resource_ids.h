@@ -1,0 +1,42 @@
+// Numbers of the lab's resources and controls.
+#pragma once
+
+// Dialog templates.
+constexpr int IDD_TITLE = 100;
+constexpr int IDD_MAIN = 102;
+
+// Strings.
+constexpr int IDS_ABOUTBOX = 101;
+
+// System-menu command of the title dialog.
+constexpr unsigned IDM_ABOUTBOX = 16;
+
+// Icon.
+constexpr int IDR_MAINFRAME = 128;
+
+// Controls of the main dialog.
+constexpr int IDC_MESSAGE = 1001;
+constexpr int IDC_OSCILLATIONS = 1002;
+constexpr int IDC_START = 1003;
+constexpr int IDC_PLOT = 1004;
+
+// Bitmaps.
+constexpr int IDB_DIGIT_0 = 130;  // 130..139 the digits 0..9
+constexpr int IDB_DIGIT_BLANK = 140;
+constexpr int IDB_DIGIT_POINT = 141;
+constexpr int IDB_DIGIT_MINUS = 142;
+constexpr int IDB_DIGIT_E = 143;
+constexpr int IDB_DIGIT_R = 144;
+constexpr int IDB_SWITCH_ON = 145;
+constexpr int IDB_SWITCH_OFF = 148;
+constexpr int IDB_RESET = 151;
+constexpr int IDB_RESET_PRESSED = 152;
+constexpr int IDB_STOP = 153;
+constexpr int IDB_START = 154;
+constexpr int IDB_STOP_PRESSED = 155;
+constexpr int IDB_START_PRESSED = 156;
+constexpr int IDB_WEIGHT_05 = 157;
+constexpr int IDB_WEIGHT_02 = 158;
+constexpr int IDB_WEIGHT_03 = 159;
+constexpr int IDB_EMPTY_PEG = 160;
+constexpr int IDB_TITLE = 161;

@@ -1,0 +1,302 @@
+#include "shell/headless/headless_host.h"
+
+#include <chrono>
+
+namespace {
+// Length of the UTF-8 sequence that starts with this byte (1 for stray bytes).
+std::size_t Utf8Length(unsigned char lead) {
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+}  // namespace
+
+HeadlessHost::HeadlessHost() = default;
+
+HeadlessHost::~HeadlessHost() = default;
+
+HeadlessHost::Window& HeadlessHost::Get(const Dialog& dialog) const {
+  return *static_cast<Window*>(dialog.HostData());
+}
+
+HeadlessHost::Control* HeadlessHost::Find(const Dialog& dialog, int id) const {
+  if (dialog.HostData() == nullptr) return nullptr;
+  for (Control& c : Get(dialog).controls) {
+    if (c.source->id == id) return &c;
+  }
+  return nullptr;
+}
+
+void HeadlessHost::Open(Dialog& dialog) {
+  m_windows.push_back(std::make_unique<Window>());
+  Window* window = m_windows.back().get();
+  window->source = FindDialogTemplate(dialog.TemplateId());
+  if (window->source != nullptr) {
+    for (const ControlTemplate& t : window->source->controls) {
+      Control c;
+      c.source = &t;
+      c.text = std::string(t.text);
+      c.enabled = (t.style & WS_DISABLED) == 0;
+      c.visible = (t.style & WS_VISIBLE) != 0;
+      window->controls.push_back(std::move(c));
+    }
+  }
+  dialog.SetHostData(window);
+  dialog.InitDialog();
+  if (IsOpen(dialog) && !dialog.IsEnding()) dialog.DispatchPaint();
+}
+
+void HeadlessHost::Close(Dialog& dialog) {
+  for (auto it = m_windows.begin(); it != m_windows.end(); ++it) {
+    if (it->get() == dialog.HostData()) {
+      m_windows.erase(it);
+      break;
+    }
+  }
+  dialog.SetHostData(nullptr);
+}
+
+bool HeadlessHost::IsOpen(const Dialog& dialog) const { return dialog.HostData() != nullptr; }
+
+void HeadlessHost::Tick(Dialog& dialog, int n) {
+  for (int i = 0; i < n && IsOpen(dialog); ++i) {
+    const auto timers = Get(dialog).timers;
+    for (const auto& [id, period] : timers) dialog.DispatchTimer(id);
+  }
+}
+
+void HeadlessHost::Paint(Dialog& dialog) { dialog.DispatchPaint(); }
+
+void HeadlessHost::LeftDown(Dialog& dialog, int x, int y) {
+  dialog.DispatchMouse(Dialog::Mouse::LeftDown, MK_LBUTTON, x, y);
+}
+void HeadlessHost::LeftUp(Dialog& dialog, int x, int y) {
+  dialog.DispatchMouse(Dialog::Mouse::LeftUp, 0, x, y);
+}
+void HeadlessHost::RightDown(Dialog& dialog, int x, int y) {
+  dialog.DispatchMouse(Dialog::Mouse::RightDown, MK_RBUTTON, x, y);
+}
+void HeadlessHost::RightUp(Dialog& dialog, int x, int y) {
+  dialog.DispatchMouse(Dialog::Mouse::RightUp, 0, x, y);
+}
+void HeadlessHost::Move(Dialog& dialog, int x, int y, unsigned flags) {
+  dialog.DispatchMouse(Dialog::Mouse::Move, flags, x, y);
+}
+void HeadlessHost::LeftClick(Dialog& dialog, int x, int y) {
+  LeftDown(dialog, x, y);
+  LeftUp(dialog, x, y);
+}
+
+bool HeadlessHost::Click(Dialog& dialog, int id) {
+  Control* c = Find(dialog, id);
+  if (c == nullptr || !c->visible || !c->enabled) return false;
+  dialog.DispatchCommand(id, BN_CLICKED);
+  return true;
+}
+
+void HeadlessHost::Type(Dialog& dialog, int id, std::string_view utf8) {
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    Control* c = Find(dialog, id);
+    if (c == nullptr || c->source->cls != ControlClass::Edit ||
+        (c->source->style & ES_READONLY) != 0 || !c->enabled) {
+      return;
+    }
+    std::size_t n = Utf8Length(static_cast<unsigned char>(utf8[i]));
+    if (i + n > utf8.size()) n = utf8.size() - i;
+    c->text.append(utf8.substr(i, n));
+    i += n;
+    dialog.DispatchCommand(id, EN_CHANGE);
+  }
+}
+
+void HeadlessHost::Paste(Dialog& dialog, int id, std::string_view utf8) {
+  Control* c = Find(dialog, id);
+  if (c == nullptr || c->source->cls != ControlClass::Edit ||
+      (c->source->style & ES_READONLY) != 0 || !c->enabled || c->text == utf8) {
+    return;
+  }
+  c->text = std::string(utf8);
+  dialog.DispatchCommand(id, EN_CHANGE);
+}
+
+void HeadlessHost::Backspace(Dialog& dialog, int id) {
+  Control* c = Find(dialog, id);
+  if (c == nullptr || c->source->cls != ControlClass::Edit ||
+      (c->source->style & ES_READONLY) != 0 || c->text.empty()) {
+    return;
+  }
+  std::size_t end = c->text.size() - 1;
+  while (end > 0 && (static_cast<unsigned char>(c->text[end]) & 0xC0) == 0x80) --end;
+  c->text.resize(end);
+  dialog.DispatchCommand(id, EN_CHANGE);
+}
+
+void HeadlessHost::Key(Dialog& dialog, int key) { dialog.DispatchKey(key); }
+
+void HeadlessHost::SysCommand(Dialog& dialog, unsigned command) {
+  dialog.DispatchSysCommand(command);
+}
+
+void HeadlessHost::SetIconic(Dialog& dialog, bool iconic, int width, int height) {
+  Window& w = Get(dialog);
+  w.iconic = iconic;
+  if (iconic) {
+    dialog.ResizeClient(width, height);
+  } else if (w.source != nullptr) {
+    dialog.ResizeClient(DialogUnitsToPixelsX(w.source->cx), DialogUnitsToPixelsY(w.source->cy));
+  }
+  dialog.DispatchPaint();
+}
+
+std::string HeadlessHost::Text(const Dialog& dialog, int id) const {
+  return GetControlText(dialog, id);
+}
+
+bool HeadlessHost::Enabled(const Dialog& dialog, int id) const {
+  return IsControlEnabled(dialog, id);
+}
+
+bool HeadlessHost::Visible(const Dialog& dialog, int id) const {
+  const Control* c = Find(dialog, id);
+  return c != nullptr && c->visible;
+}
+
+int HeadlessHost::Focus(const Dialog& dialog) const { return Get(dialog).focus; }
+
+bool HeadlessHost::HasControl(const Dialog& dialog, int id) const {
+  return Find(dialog, id) != nullptr;
+}
+
+const std::vector<HeadlessHost::MenuItem>& HeadlessHost::SystemMenu(const Dialog& dialog) const {
+  return Get(dialog).menu;
+}
+
+const Icon* HeadlessHost::WindowIcon(const Dialog& dialog, bool big) const {
+  return big ? Get(dialog).bigIcon : Get(dialog).smallIcon;
+}
+
+unsigned HeadlessHost::TimerPeriod(const Dialog& dialog, unsigned id) const {
+  for (const auto& [timer, period] : Get(dialog).timers) {
+    if (timer == id) return period;
+  }
+  return 0;
+}
+
+CRect HeadlessHost::TakeChanged(const Dialog& dialog) {
+  Window& w = Get(dialog);
+  const CRect r = w.changed;
+  w.changed = CRect();
+  return r;
+}
+
+// --- WindowHost ----------------------------------------------------------------
+
+int HeadlessHost::RunModal(Dialog& dialog) {
+  m_modalDialogs.push_back(dialog.TemplateId());
+  Open(dialog);
+  if (!dialog.IsEnding()) {
+    if (m_modalHandler) {
+      // The handler may open further dialogs; it is not run for them.
+      ModalHandler handler = std::move(m_modalHandler);
+      m_modalHandler = nullptr;
+      handler(*this, dialog);
+      if (!m_modalHandler) m_modalHandler = std::move(handler);
+    } else {
+      Key(dialog, VK_RETURN);
+    }
+  }
+  if (!dialog.IsEnding()) dialog.EndDialog(IDCANCEL);
+  const int result = dialog.Result();
+  Close(dialog);
+  return result;
+}
+
+void HeadlessHost::EndModal(Dialog&, int) {}
+
+void HeadlessHost::SetControlText(Dialog& dialog, int id, std::string_view text) {
+  Control* c = Find(dialog, id);
+  if (c == nullptr || c->text == text) return;
+  c->text = std::string(text);
+  if (c->source->cls == ControlClass::Edit) dialog.DispatchCommand(id, EN_CHANGE);
+}
+
+std::string HeadlessHost::GetControlText(const Dialog& dialog, int id) const {
+  const Control* c = Find(dialog, id);
+  return c != nullptr ? c->text : std::string();
+}
+
+void HeadlessHost::EnableControl(Dialog& dialog, int id, bool enable) {
+  if (Control* c = Find(dialog, id)) c->enabled = enable;
+}
+
+bool HeadlessHost::IsControlEnabled(const Dialog& dialog, int id) const {
+  const Control* c = Find(dialog, id);
+  return c != nullptr && c->enabled;
+}
+
+void HeadlessHost::FocusControl(Dialog& dialog, int id) {
+  if (dialog.HostData() != nullptr) Get(dialog).focus = id;
+}
+
+int HeadlessHost::MessageBox(Dialog* owner, std::string_view text, std::string_view caption,
+                             unsigned type) {
+  m_messageBoxes.push_back(MessageBoxRecord{std::string(text), std::string(caption), type,
+                                            owner != nullptr ? owner->TemplateId() : 0});
+  return IDOK;
+}
+
+void HeadlessHost::SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) {
+  Window& w = Get(dialog);
+  for (auto& [timer, period] : w.timers) {
+    if (timer == id) {
+      period = milliseconds;
+      return;
+    }
+  }
+  w.timers.emplace_back(id, milliseconds);
+}
+
+bool HeadlessHost::HasSystemMenu(const Dialog& dialog) const {
+  const Window& w = Get(dialog);
+  return w.source != nullptr && (w.source->style & WS_SYSMENU) != 0;
+}
+
+void HeadlessHost::AppendSystemMenuSeparator(Dialog& dialog) {
+  Get(dialog).menu.push_back(MenuItem{true, 0, {}});
+}
+
+void HeadlessHost::AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) {
+  Get(dialog).menu.push_back(MenuItem{false, command, std::string(text)});
+}
+
+void HeadlessHost::SetIcon(Dialog& dialog, const Icon* icon, bool big) {
+  (big ? Get(dialog).bigIcon : Get(dialog).smallIcon) = icon;
+}
+
+bool HeadlessHost::IsIconic(const Dialog& dialog) const {
+  return dialog.HostData() != nullptr && Get(dialog).iconic;
+}
+
+void HeadlessHost::SurfaceChanged(Dialog& dialog, const CRect& rect) {
+  if (dialog.HostData() == nullptr) return;
+  Window& w = Get(dialog);
+  w.changed = UnionRects(w.changed, rect);
+}
+
+void HeadlessHost::PresentNow(Dialog&) { ++m_presentCount; }
+
+long HeadlessHost::ElapsedMilliseconds() {
+  if (m_clock == Clock::Virtual) return ++m_virtualMs;
+  using namespace std::chrono;
+  static const steady_clock::time_point start = steady_clock::now();
+  return static_cast<long>(duration_cast<milliseconds>(steady_clock::now() - start).count());
+}
+
+ScopedHeadlessHost::ScopedHeadlessHost()
+    : m_previous(HasWindowHost() ? &GetWindowHost() : nullptr) {
+  SetWindowHost(&m_host);
+}
+
+ScopedHeadlessHost::~ScopedHeadlessHost() { SetWindowHost(m_previous); }

@@ -1,0 +1,156 @@
+// HeadlessHost: the window host in memory, for tests and benchmarks.
+//
+// It creates windows from the dialog templates with their controls as plain
+// records, and lets a test deliver every message a user or the system can
+// give (ticks, presses, moves, releases, clicks, typing, keys, system
+// commands, repaints) and read back the surface's pixels, every control's
+// text and state, and the message boxes and modal dialogs that came up. A
+// modal dialog opened by a handler is answered at once (its default button is
+// pressed), a message box with OK; both are recorded.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/dialog.h"
+#include "platform/resources.h"
+#include "platform/window_host.h"
+
+class HeadlessHost : public WindowHost {
+ public:
+  struct MessageBoxRecord {
+    std::string text;
+    std::string caption;
+    unsigned type = 0;
+    int ownerTemplate = 0;  // 0 without an owner
+  };
+  struct MenuItem {
+    bool separator = false;
+    unsigned command = 0;
+    std::string text;
+  };
+  // Virtual: the elapsed clock advances 1 ms at each reading, so a busy wait
+  // of 100 ms costs 100 readings. Real: the steady clock.
+  enum class Clock { Virtual, Real };
+  // What happens to a dialog run modally: the default presses its default
+  // button (as a user closing the title picture with Enter would).
+  using ModalHandler = std::function<void(HeadlessHost&, Dialog&)>;
+
+  HeadlessHost();
+  ~HeadlessHost() override;
+
+  // --- driving ------------------------------------------------------------
+  // Creates the window, runs the dialog's initialisation and its first paint.
+  void Open(Dialog& dialog);
+  void Close(Dialog& dialog);
+  bool IsOpen(const Dialog& dialog) const;
+  // Delivers n ticks of every timer of the dialog, in the order they were set.
+  void Tick(Dialog& dialog, int n = 1);
+  void Paint(Dialog& dialog);
+  void LeftDown(Dialog& dialog, int x, int y);
+  void LeftUp(Dialog& dialog, int x, int y);
+  void RightDown(Dialog& dialog, int x, int y);
+  void RightUp(Dialog& dialog, int x, int y);
+  void Move(Dialog& dialog, int x, int y, unsigned flags = 0);
+  // A left click: press and release at one point.
+  void LeftClick(Dialog& dialog, int x, int y);
+  // Clicks a button; ignored when it is hidden or disabled. False then.
+  bool Click(Dialog& dialog, int id);
+  // Types text at the end of an edit box, one character at a time, each with
+  // its change notification. Ignored for read-only boxes.
+  void Type(Dialog& dialog, int id, std::string_view utf8);
+  // Replaces the whole text of an edit box at once (a paste over a
+  // selection), with one change notification.
+  void Paste(Dialog& dialog, int id, std::string_view utf8);
+  // Deletes the last character of an edit box (Backspace).
+  void Backspace(Dialog& dialog, int id);
+  void Key(Dialog& dialog, int key);
+  void SysCommand(Dialog& dialog, unsigned command);
+  void SetIconic(Dialog& dialog, bool iconic, int width = 0, int height = 0);
+
+  // --- reading ------------------------------------------------------------
+  std::string Text(const Dialog& dialog, int id) const;
+  bool Enabled(const Dialog& dialog, int id) const;
+  bool Visible(const Dialog& dialog, int id) const;
+  int Focus(const Dialog& dialog) const;  // control with the focus, 0 none
+  bool HasControl(const Dialog& dialog, int id) const;
+  const std::vector<MenuItem>& SystemMenu(const Dialog& dialog) const;
+  const Icon* WindowIcon(const Dialog& dialog, bool big) const;
+  unsigned TimerPeriod(const Dialog& dialog, unsigned id) const;  // 0 when none
+  const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_messageBoxes; }
+  void ClearMessageBoxes() { m_messageBoxes.clear(); }
+  // Template numbers of the dialogs run modally, in order.
+  const std::vector<int>& ModalDialogs() const { return m_modalDialogs; }
+  // Union of the surface parts reported changed since the last call.
+  CRect TakeChanged(const Dialog& dialog);
+  int PresentCount() const { return m_presentCount; }
+
+  void SetClock(Clock clock) { m_clock = clock; }
+  void SetModalHandler(ModalHandler handler) { m_modalHandler = std::move(handler); }
+
+  // --- WindowHost -----------------------------------------------------------
+  int RunModal(Dialog& dialog) override;
+  void EndModal(Dialog& dialog, int result) override;
+  void SetControlText(Dialog& dialog, int id, std::string_view text) override;
+  std::string GetControlText(const Dialog& dialog, int id) const override;
+  void EnableControl(Dialog& dialog, int id, bool enable) override;
+  bool IsControlEnabled(const Dialog& dialog, int id) const override;
+  void FocusControl(Dialog& dialog, int id) override;
+  int MessageBox(Dialog* owner, std::string_view text, std::string_view caption,
+                 unsigned type) override;
+  void SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) override;
+  bool HasSystemMenu(const Dialog& dialog) const override;
+  void AppendSystemMenuSeparator(Dialog& dialog) override;
+  void AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) override;
+  void SetIcon(Dialog& dialog, const Icon* icon, bool big) override;
+  bool IsIconic(const Dialog& dialog) const override;
+  void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
+  void PresentNow(Dialog& dialog) override;
+  long ElapsedMilliseconds() override;
+
+ private:
+  struct Control {
+    const ControlTemplate* source = nullptr;
+    std::string text;
+    bool enabled = true;
+    bool visible = true;
+  };
+  struct Window {
+    const DialogTemplate* source = nullptr;
+    std::vector<Control> controls;
+    std::vector<std::pair<unsigned, unsigned>> timers;  // id, period
+    std::vector<MenuItem> menu;
+    const Icon* bigIcon = nullptr;
+    const Icon* smallIcon = nullptr;
+    bool iconic = false;
+    int focus = 0;
+    CRect changed;
+  };
+  Window& Get(const Dialog& dialog) const;
+  Control* Find(const Dialog& dialog, int id) const;
+
+  std::vector<std::unique_ptr<Window>> m_windows;
+  std::vector<MessageBoxRecord> m_messageBoxes;
+  std::vector<int> m_modalDialogs;
+  int m_presentCount = 0;
+  Clock m_clock = Clock::Virtual;
+  long m_virtualMs = 0;
+  ModalHandler m_modalHandler;
+};
+
+// Installs a headless host for the life of a scope, then puts back the one
+// that was installed before.
+class ScopedHeadlessHost {
+ public:
+  ScopedHeadlessHost();
+  ~ScopedHeadlessHost();
+  HeadlessHost& operator*() { return m_host; }
+  HeadlessHost* operator->() { return &m_host; }
+
+ private:
+  HeadlessHost m_host;
+  WindowHost* m_previous;
+};
