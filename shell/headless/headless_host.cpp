@@ -194,19 +194,20 @@ CRect HeadlessHost::TakeChanged(const Dialog& dialog) {
 // --- WindowHost ----------------------------------------------------------------
 
 int HeadlessHost::RunModal(Dialog& dialog) {
+  // The handler is for this dialog only: dialogs that it or the dialog's
+  // start-up open in turn are answered with their default button.
+  ModalHandler handler = std::move(m_modalHandler);
+  m_modalHandler = nullptr;
   m_modalDialogs.push_back(dialog.TemplateId());
   Open(dialog);
   if (!dialog.IsEnding()) {
-    if (m_modalHandler) {
-      // The handler may open further dialogs; it is not run for them.
-      ModalHandler handler = std::move(m_modalHandler);
-      m_modalHandler = nullptr;
+    if (handler) {
       handler(*this, dialog);
-      if (!m_modalHandler) m_modalHandler = std::move(handler);
     } else {
       Key(dialog, VK_RETURN);
     }
   }
+  if (!m_modalHandler) m_modalHandler = std::move(handler);
   if (!dialog.IsEnding()) dialog.EndDialog(IDCANCEL);
   const int result = dialog.Result();
   Close(dialog);

@@ -1,0 +1,122 @@
+// The main window's picture: the background, the framed panels, the icon
+// of the minimised window, and the whole picture against its golden image.
+#include <gtest/gtest.h>
+
+#include "tests/support/golden.h"
+#include "tests/support/lab_fixture.h"
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kBlue = RGB(50, 90, 150);
+constexpr COLORREF kSunkenDark = RGB(100, 100, 100);
+constexpr COLORREF kSunkenLight = RGB(210, 210, 210);
+constexpr COLORREF kRaisedLight = RGB(230, 230, 230);
+constexpr COLORREF kRaisedDark = RGB(100, 100, 100);
+
+using PaintTest = LabTest;
+
+TEST_F(PaintTest, FirstRowFirstColumnAndTheControlStripKeepTheDialogColour) {
+  for (int x = 0; x < 690; ++x) ASSERT_EQ(Pixel(x, 0), kDialogBackground) << x;
+  for (int y = 0; y < 479; ++y) ASSERT_EQ(Pixel(0, y), kDialogBackground) << y;
+  for (int y = 438; y < 479; y += 7) {
+    for (int x = 0; x < 690; ++x) ASSERT_EQ(Pixel(x, y), kDialogBackground) << x << "," << y;
+  }
+  EXPECT_EQ(Pixel(1, 1), kBlack);
+  EXPECT_EQ(Pixel(690, 437), kBlack);
+}
+
+struct PixelRow {
+  const char* what;
+  int x, y;
+  COLORREF colour;
+};
+
+class PanelPixelTest : public LabTest, public ::testing::WithParamInterface<PixelRow> {};
+
+TEST_P(PanelPixelTest, HasItsColour) {
+  const PixelRow& row = GetParam();
+  EXPECT_EQ(Pixel(row.x, row.y), row.colour) << row.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Panels, PanelPixelTest,
+    ::testing::Values(
+        // Simulation box: fill, the unpainted column 220 between fill and
+        // outline, outline, sunken bevel.
+        PixelRow{"box fill", 25, 410, kBlue}, PixelRow{"box gap column", 220, 300, kBlack},
+        PixelRow{"box gap row", 100, 420, kBlack},
+        PixelRow{"box outline left", 19, 300, RGB(195, 195, 195)},
+        PixelRow{"box outline right", 221, 300, RGB(195, 195, 195)},
+        PixelRow{"box bevel left", 18, 300, kSunkenDark},
+        PixelRow{"box bevel top", 100, 18, kSunkenDark},
+        PixelRow{"box bevel right", 222, 300, kSunkenLight},
+        PixelRow{"box bevel bottom", 100, 422, kSunkenLight},
+        // Stopwatch panel and its display window.
+        PixelRow{"stopwatch fill", 400, 100, kBlue},
+        PixelRow{"stopwatch outline", 240, 60, kBlack},
+        PixelRow{"stopwatch bevel left", 239, 60, kRaisedLight},
+        PixelRow{"stopwatch bevel right", 410, 60, kRaisedDark},
+        PixelRow{"display bevel left", 299, 45, kSunkenDark},
+        PixelRow{"display bevel right", 392, 45, kSunkenLight},
+        // Weights panel and central panel.
+        PixelRow{"weights bevel left", 430, 60, kRaisedLight},
+        PixelRow{"weights bevel bottom", 500, 108, kRaisedDark},
+        PixelRow{"central fill", 250, 130, RGB(255, 255, 255)},
+        PixelRow{"central bevel left", 237, 200, kRaisedLight},
+        PixelRow{"central bevel right", 673, 200, kRaisedDark},
+        PixelRow{"graph border", 309, 200, RGB(0, 87, 130)}),
+    [](const ::testing::TestParamInfo<PixelRow>& info) {
+      std::string name = info.param.what;
+      for (char& c : name) {
+        if (c == ' ') c = '_';
+      }
+      return name;
+    });
+
+TEST_F(PaintTest, PrimesTheGraphPenOnTheFirstPaintOnly) {
+  EXPECT_TRUE(dlg.m_graphPenReady);
+  EXPECT_TRUE(dlg.m_graph.HasRememberedPen());
+  for (int i = 0; i < 5; ++i) host->Paint(dlg);
+  EXPECT_TRUE(dlg.m_graph.HasRememberedPen());
+  EXPECT_EQ(dlg.m_graph.Pen().Color(), RGB(0, 87, 130));
+}
+
+TEST_F(PaintTest, ARepaintWipesTheTrailOfRings) {
+  host->Tick(dlg, 20);
+  host->Paint(dlg);
+  // Only the ball and the string stand in the freshly filled box: count the
+  // ring colour (0, 30, 40) well away from the ball.
+  const CPoint ball = dlg.m_pendulum.m_box.WorldToScreen(dlg.m_pendulum.m_x, dlg.m_pendulum.m_y);
+  int stray = 0;
+  for (int y = 20; y < 420; ++y) {
+    for (int x = 20; x < 220; ++x) {
+      const bool nearBall = std::abs(x - ball.x) <= 16 && std::abs(y - ball.y) <= 16;
+      const bool nearString = y <= ball.y && std::abs(x - 120) <= 12;
+      if (!nearBall && !nearString && Pixel(x, y) != kBlue) ++stray;
+    }
+  }
+  EXPECT_EQ(stray, 0);
+}
+
+TEST_F(PaintTest, MinimisedDrawsOnlyTheIconCentred) {
+  host->SetIconic(dlg, true, 30, 30);
+  Surface expected(30, 30, kDialogBackground);
+  {
+    CDC dc(expected);
+    dc.DrawIcon(0, 0, LoadIcon(IDR_MAINFRAME));  // (30 - 32 + 1) / 2 truncates to 0
+  }
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 30; ++x) ASSERT_EQ(Pixel(x, y), expected.GetPixel(x, y)) << x << "," << y;
+  }
+  host->SetIconic(dlg, false);
+  EXPECT_EQ(dlg.GetClientRect(), CRect(0, 0, 690, 479));
+  EXPECT_EQ(Pixel(25, 410), kBlue);
+}
+
+TEST_F(PaintTest, GoldenStartUpPicture) {
+  std::string report;
+  EXPECT_TRUE(MatchesGolden(dlg.GetSurface(), LAB_TEST_DATA_DIR, "startup", report)) << report;
+}
+
+}  // namespace
