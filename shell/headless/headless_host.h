@@ -149,6 +149,8 @@ class ScopedHeadlessHost {
   ~ScopedHeadlessHost();
   HeadlessHost& operator*() { return m_host; }
   HeadlessHost* operator->() { return &m_host; }
+  const HeadlessHost& operator*() const { return m_host; }
+  const HeadlessHost* operator->() const { return &m_host; }
 
  private:
   HeadlessHost m_host;

@@ -2,6 +2,7 @@
 // "Començar", the point table and the enabled state of "plot".
 #include <gtest/gtest.h>
 
+#include "platform/runtime.h"
 #include "tests/experiment/lab_actions.h"
 #include "tests/support/lab_fixture.h"
 
