@@ -25,23 +25,23 @@ TEST_P(ParseIntegerTest, ReadsLikeScanfOfAnInteger) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ParseIntegerTest,
-    ::testing::Values(
-        ParseRow{"plain", "12", true, 12}, ParseRow{"blanks_around", " 7 ", true, 7},
-        ParseRow{"tab_first", "\t5", true, 5}, ParseRow{"letters_after", "12abc", true, 12},
-        ParseRow{"decimal_cut", "1.9", true, 1}, ParseRow{"plus_sign", "+8", true, 8},
-        ParseRow{"minus", "-1", true, -1}, ParseRow{"zero", "0", true, 0},
-        ParseRow{"empty", "", false, 0}, ParseRow{"blanks", "   ", false, 0},
-        ParseRow{"word", "abc", false, 0}, ParseRow{"lone_sign", "+", false, 0},
-        ParseRow{"double_sign", "--5", false, 0},
-        ParseRow{"int_max", "2147483647", true, INT_MAX},
-        ParseRow{"above_int", "2147483648", true, INT_MAX},
-        ParseRow{"below_int", "-2147483649", true, INT_MIN},
-        ParseRow{"seventy_digits", std::string(70, '9'), true, INT_MAX},
-        ParseRow{"digit_at_63", std::string(62, ' ') + "5", true, 5},
-        ParseRow{"digit_beyond_63", std::string(63, ' ') + "5", false, 0},
-        ParseRow{"non_latin", "\xd0\x96\xd0\xb8", false, 0},
-        ParseRow{"emoji", "\xf0\x9f\x98\x80", false, 0}),
-    [](const ::testing::TestParamInfo<ParseRow>& info) { return std::string(info.param.name); });
+    ::testing::Values(ParseRow{"plain", "12", true, 12}, ParseRow{"blanks_around", " 7 ", true, 7},
+                      ParseRow{"tab_first", "\t5", true, 5},
+                      ParseRow{"letters_after", "12abc", true, 12},
+                      ParseRow{"decimal_cut", "1.9", true, 1}, ParseRow{"plus_sign", "+8", true, 8},
+                      ParseRow{"minus", "-1", true, -1}, ParseRow{"zero", "0", true, 0},
+                      ParseRow{"empty", "", false, 0}, ParseRow{"blanks", "   ", false, 0},
+                      ParseRow{"word", "abc", false, 0}, ParseRow{"lone_sign", "+", false, 0},
+                      ParseRow{"double_sign", "--5", false, 0},
+                      ParseRow{"int_max", "2147483647", true, INT_MAX},
+                      ParseRow{"above_int", "2147483648", true, INT_MAX},
+                      ParseRow{"below_int", "-2147483649", true, INT_MIN},
+                      ParseRow{"seventy_digits", std::string(70, '9'), true, INT_MAX},
+                      ParseRow{"digit_at_63", std::string(62, ' ') + "5", true, 5},
+                      ParseRow{"digit_beyond_63", std::string(63, ' ') + "5", false, 0},
+                      ParseRow{"non_latin", "\xd0\x96\xd0\xb8", false, 0},
+                      ParseRow{"emoji", "\xf0\x9f\x98\x80", false, 0}),
+    [](const ::testing::TestParamInfo<ParseRow>& param_info) { return std::string(param_info.param.name); });
 
 TEST(RangeMessage, NamesBothBounds) {
   EXPECT_EQ(RangeMessage(1, 999), "Introdu\u00efu un nombre enter entre 1 i 999.");
