@@ -1,0 +1,12 @@
+// Writes the generated C++ source that embeds the pictures in lab_res.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "res/generator/picture.h"
+
+// The source defines LabBitmaps() and LabIcon() (res/pictures.h) over one
+// constant array per picture. Returns false when the file cannot be written.
+bool WritePictureSource(const QString& path, const std::vector<Picture>& bitmaps,
+                        const IconPictures& icon);
