@@ -66,8 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
         PixelRow{"central bevel left", 237, 200, kRaisedLight},
         PixelRow{"central bevel right", 673, 200, kRaisedDark},
         PixelRow{"graph border", 309, 200, RGB(0, 87, 130)}),
-    [](const ::testing::TestParamInfo<PixelRow>& info) {
-      std::string name = info.param.what;
+    [](const ::testing::TestParamInfo<PixelRow>& param_info) {
+      std::string name = param_info.param.what;
       for (char& c : name) {
         if (c == ' ') c = '_';
       }

@@ -42,23 +42,25 @@ CPoint RandomPoint(std::mt19937_64& rng) {
   return CPoint{x(rng), y(rng)};
 }
 
-struct Run {
+struct FuzzRun {
   long events = 0;
   long violations = 0;
   std::string first;
 };
 
-Run FuzzOneSeed(std::uint64_t seed, long events) {
-  Run run;
+FuzzRun FuzzOneSeed(std::uint64_t seed, long events) {
+  FuzzRun run;
   LabResourcesInstalled resources;
   ScopedHeadlessHost host;
   std::mt19937_64 rng(seed);
   auto dlg = std::make_unique<CLabDlg>();
   host->Open(*dlg);
   std::uniform_int_distribution<int> pick(0, 99);
+  const bool trace = std::getenv("LAB_FUZZ_TRACE") != nullptr;
   for (long e = 0; e < events; ++e) {
     const int k = pick(rng);
     const CPoint p = RandomPoint(rng);
+    if (trace) std::printf("%ld: kind %d at (%d, %d)\n", e, k, p.x, p.y);
     if (k < 30) {
       host->Tick(*dlg, 1 + static_cast<int>(rng() % 5));
     } else if (k < 45) {
@@ -104,8 +106,20 @@ Run FuzzOneSeed(std::uint64_t seed, long events) {
       host->Open(*dlg);
     }
     ++run.events;
+    if (trace) {
+      const CElasticPendulum& b = dlg->m_pendulum;
+      std::printf("  ball (%.6g, %.6g) v (%.6g, %.6g) drawn (%.6g, %.6g) dt %g skip %d drag %d\n",
+                  b.m_x, b.m_y, b.m_vx, b.m_vy, b.m_drawnX, b.m_drawnY, b.m_dt,
+                  b.m_skipBounce ? 1 : 0, dlg->m_dragging ? 1 : 0);
+    }
     const std::string broken = CheckLabInvariants(*dlg, *host);
     if (!broken.empty()) {
+      if (trace) {
+        const CElasticPendulum& b = dlg->m_pendulum;
+        std::printf("  %s: drawn (%.9g, %.9g) limits x %.9g..%.9g y %.9g..%.9g\n",
+                    broken.c_str(), b.m_drawnX, b.m_drawnY, b.m_leftLimit, b.m_rightLimit,
+                    b.m_floorLimit, b.m_ceilingLimit);
+      }
       ++run.violations;
       if (run.first.empty()) run.first = broken + " after event " + std::to_string(e);
     }
@@ -131,7 +145,7 @@ TEST(WholeProgramFuzz, KeepsEveryInvariantUnderRandomInput) {
   for (long s = 0; s < seeds; ++s) {
     const std::uint64_t seed = replay >= 0 ? static_cast<std::uint64_t>(replay)
                                            : 0x5EED0000u + static_cast<std::uint64_t>(s);
-    const Run run = FuzzOneSeed(seed, events / seeds);
+    const FuzzRun run = FuzzOneSeed(seed, events / seeds);
     total += run.events;
     violations += run.violations;
     EXPECT_EQ(run.violations, 0) << "seed " << seed << " (replay with LAB_FUZZ_SEED=" << seed

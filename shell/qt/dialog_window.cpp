@@ -1,0 +1,341 @@
+#include "shell/qt/dialog_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <climits>
+
+#include "shell/qt/client_area.h"
+#include "shell/qt/picture_control.h"
+#include "shell/qt/template_style.h"
+
+namespace {
+constexpr std::uint32_t kButtonTypeMask = 0xFu;
+constexpr std::uint32_t kStaticTypeMask = 0x1Fu;
+constexpr std::uint32_t kStaticCenter = 0x1u;
+// The shortest period a timer runs at, in milliseconds.
+constexpr unsigned kMinimumTimerPeriod = 10;
+}  // namespace
+
+DialogWindow::DialogWindow(Dialog& dialog, const DialogTemplate& source)
+    : QDialog(nullptr, WindowFlags(source)), m_dialog(&dialog), m_source(source) {
+  setWindowTitle(ToQString(source.caption));
+  setFont(DialogFont(source));
+  setPalette(DialogPalette(palette()));
+  setFixedSize(ClientSize(source));
+
+  m_client = new ClientArea(*this);
+  m_client->setGeometry(QRect(QPoint(0, 0), ClientSize(source)));
+  for (const ControlTemplate& control : source.controls) {
+    m_controls.push_back(ControlWidget{&control, CreateControl(control)});
+  }
+  // The template's first control lies on top, the client area under all.
+  for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) it->widget->raise();
+  m_client->lower();
+}
+
+DialogWindow::~DialogWindow() = default;
+
+QWidget* DialogWindow::Control(int id) const {
+  for (const ControlWidget& c : m_controls) {
+    if (c.source->id == id) return c.widget;
+  }
+  return nullptr;
+}
+
+// --- controls from the template ----------------------------------------------
+
+QWidget* DialogWindow::CreateControl(const ControlTemplate& control) {
+  QWidget* widget = nullptr;
+  switch (control.cls) {
+    case ControlClass::Button:
+      widget = CreateButton(control);
+      break;
+    case ControlClass::Edit:
+      widget = CreateEdit(control);
+      break;
+    case ControlClass::Static:
+      widget = CreateStatic(control);
+      break;
+  }
+  widget->setFont(font());
+  widget->setProperty("controlId", control.id);
+  if (widget->focusPolicy() != Qt::NoFocus) {
+    widget->setFocusPolicy((control.style & WS_TABSTOP) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+  widget->setEnabled((control.style & WS_DISABLED) == 0);
+  if ((control.style & WS_VISIBLE) == 0) widget->hide();
+  return widget;
+}
+
+QWidget* DialogWindow::CreateButton(const ControlTemplate& control) {
+  auto* button = new QPushButton(ToQString(control.text), this);
+  button->setGeometry(ControlRect(control));
+  button->setAutoDefault(true);
+  button->setDefault((control.style & kButtonTypeMask) == BS_DEFPUSHBUTTON);
+  const int id = control.id;
+  connect(button, &QPushButton::clicked, this,
+          [this, id] { Dispatch([id](Dialog& d) { d.DispatchCommand(id, BN_CLICKED); }); });
+  return button;
+}
+
+QWidget* DialogWindow::CreateEdit(const ControlTemplate& control) {
+  auto* edit = new QLineEdit(ToQString(control.text), this);
+  edit->setGeometry(ControlRect(control));
+  edit->setCursorPosition(0);
+  const bool readOnly = (control.style & ES_READONLY) != 0;
+  edit->setReadOnly(readOnly);
+  // A read-only box shows the dialog's background, not the white of a box
+  // that takes typing.
+  const QColor base = readOnly ? DialogBackground() : QColor(Qt::white);
+  QPalette palette = edit->palette();
+  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(g, QPalette::Base, base);
+  }
+  edit->setPalette(palette);
+  if ((control.exStyle & WS_EX_STATICEDGE) != 0) {
+    // A thin sunken edge: dark on the top and left, light on the bottom and
+    // right.
+    edit->setStyleSheet(
+        QStringLiteral("QLineEdit { border: 1px solid; border-color: rgb(160, 160, 160) "
+                       "rgb(255, 255, 255) rgb(255, 255, 255) rgb(160, 160, 160); "
+                       "background: %1; padding: 0 1px; }")
+            .arg(base.name()));
+  } else if ((control.style & WS_BORDER) == 0) {
+    edit->setFrame(false);
+  }
+  // Typing, pasting, deleting: every change of the text the user makes.
+  // Changes the dialog makes itself are notified by SetControlText.
+  const int id = control.id;
+  connect(edit, &QLineEdit::textChanged, this,
+          [this, id] { Dispatch([id](Dialog& d) { d.DispatchCommand(id, EN_CHANGE); }); });
+  return edit;
+}
+
+QWidget* DialogWindow::CreateStatic(const ControlTemplate& control) {
+  if ((control.style & kStaticTypeMask) == SS_BITMAP) {
+    // A picture control takes the size of its picture.
+    const Bitmap* bitmap = LoadBitmap(control.bitmap);
+    auto* picture = new PictureControl(bitmap != nullptr ? ViewBitmap(*bitmap) : QImage(), this);
+    const QRect rect = ControlRect(control);
+    picture->setGeometry(QRect(rect.topLeft(), picture->Picture().size()));
+    if (picture->Picture().isNull()) picture->hide();
+    return picture;
+  }
+  auto* label = new QLabel(ToQString(control.text), this);
+  label->setGeometry(ControlRect(control));
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  Qt::Alignment horizontal = Qt::AlignLeft;
+  if ((control.style & kStaticTypeMask) == SS_RIGHT) horizontal = Qt::AlignRight;
+  if ((control.style & kStaticTypeMask) == kStaticCenter) horizontal = Qt::AlignHCenter;
+  label->setAlignment(horizontal | Qt::AlignVCenter);
+  // Text labels let clicks through to the window behind them.
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return label;
+}
+
+// --- the modal life ------------------------------------------------------------
+
+void DialogWindow::PrepareToShow() {
+  for (const ControlWidget& c : m_controls) {
+    QWidget* w = c.widget;
+    if ((c.source->style & WS_TABSTOP) != 0 && !w->isHidden() && w->isEnabled() &&
+        w->focusPolicy() != Qt::NoFocus) {
+      w->setFocus(Qt::OtherFocusReason);
+      break;
+    }
+  }
+  if (const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
+    move(s->availableGeometry().center() - rect().center());
+  }
+}
+
+void DialogWindow::EndModal(int result) {
+  if (isVisible()) {
+    done(result);
+  } else {
+    setResult(result);
+  }
+}
+
+void DialogWindow::Detach() {
+  m_dialog = nullptr;
+  for (auto& [id, timer] : m_timers) timer->stop();
+  hide();
+}
+
+void DialogWindow::accept() {
+  Dispatch([](Dialog& d) { d.DispatchCommand(IDOK, BN_CLICKED); });
+}
+
+void DialogWindow::reject() {
+  Dispatch([](Dialog& d) { d.DispatchCommand(IDCANCEL, BN_CLICKED); });
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+  // Keys that the controls leave alone reach the window: Enter presses the
+  // default push button, Escape cancels, F1 offers the window menu.
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  if (modifiers == Qt::NoModifier) {
+    switch (event->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        Dispatch([](Dialog& d) { d.DispatchKey(VK_RETURN); });
+        return;
+      case Qt::Key_Escape:
+        Dispatch([](Dialog& d) { d.DispatchKey(VK_ESCAPE); });
+        return;
+      case Qt::Key_F1:
+        if (HasWindowMenu()) {
+          ShowWindowMenu(mapToGlobal(QPoint(0, 0)));
+          return;
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  // Not QDialog's handling: it would end the window behind the dialog.
+  QWidget::keyPressEvent(event);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+  // The close button is the close command; the dialog ends the window
+  // (through EndModal) if it agrees.
+  event->ignore();
+  Dispatch([](Dialog& d) { d.DispatchSysCommand(SC_CLOSE); });
+}
+
+void DialogWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  QWindow* handle = windowHandle();
+  if (handle != nullptr && handle != m_exposeWatched) {
+    if (m_exposeWatched != nullptr) m_exposeWatched->removeEventFilter(this);
+    handle->installEventFilter(this);
+    m_exposeWatched = handle;
+  }
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_exposeWatched && event->type() == QEvent::Expose &&
+      m_exposeWatched->isExposed()) {
+    // The window came into view (shown, uncovered, restored): the dialog
+    // paints its whole picture anew before the window shows it.
+    Dispatch([](Dialog& d) { d.DispatchPaint(); });
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+// --- controls --------------------------------------------------------------------
+
+void DialogWindow::SetControlText(int id, std::string_view text) {
+  QWidget* widget = Control(id);
+  if (widget == nullptr) return;
+  const QString value = ToQString(text);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    if (edit->text() == value) return;
+    {
+      const QSignalBlocker quiet(edit);
+      edit->setText(value);
+      edit->setCursorPosition(0);  // a new text shows from its beginning
+    }
+    Dispatch([id](Dialog& d) { d.DispatchCommand(id, EN_CHANGE); });
+  } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    button->setText(value);
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(value);
+  }
+}
+
+std::string DialogWindow::ControlText(int id) const {
+  QWidget* widget = Control(id);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return ToUtf8(edit->text());
+  if (auto* button = qobject_cast<QPushButton*>(widget)) return ToUtf8(button->text());
+  if (auto* label = qobject_cast<QLabel*>(widget)) return ToUtf8(label->text());
+  return std::string();
+}
+
+void DialogWindow::EnableControl(int id, bool enable) {
+  if (QWidget* widget = Control(id)) widget->setEnabled(enable);
+}
+
+bool DialogWindow::IsControlEnabled(int id) const {
+  const QWidget* widget = Control(id);
+  return widget != nullptr && widget->isEnabledTo(this);
+}
+
+void DialogWindow::FocusControl(int id) {
+  QWidget* widget = Control(id);
+  if (widget == nullptr) return;
+  widget->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
+}
+
+// --- timers, window menu, icon --------------------------------------------------
+
+void DialogWindow::SetTimer(unsigned id, unsigned milliseconds) {
+  QTimer* timer = nullptr;
+  for (auto& [timerId, t] : m_timers) {
+    if (timerId == id) timer = t;
+  }
+  if (timer == nullptr) {
+    timer = new QTimer(this);
+    timer->setTimerType(Qt::PreciseTimer);
+    connect(timer, &QTimer::timeout, this,
+            [this, id] { Dispatch([id](Dialog& d) { d.DispatchTimer(id); }); });
+    m_timers.emplace_back(id, timer);
+  }
+  const unsigned period =
+      std::clamp(milliseconds, kMinimumTimerPeriod, static_cast<unsigned>(INT_MAX));
+  timer->start(static_cast<int>(period));
+}
+
+void DialogWindow::AppendMenuItem(MenuItem item) { m_menu.push_back(std::move(item)); }
+
+bool DialogWindow::HasWindowMenu() const {
+  return std::any_of(m_menu.begin(), m_menu.end(),
+                     [](const MenuItem& item) { return !item.separator; });
+}
+
+void DialogWindow::ShowWindowMenu(const QPoint& globalPos) {
+  if (!HasWindowMenu()) return;
+  QMenu menu(this);
+  for (const MenuItem& item : m_menu) {
+    if (item.separator) {
+      menu.addSeparator();
+    } else {
+      menu.addAction(item.text)->setData(item.command);
+    }
+  }
+  const QAction* chosen = menu.exec(globalPos);
+  if (chosen == nullptr) return;
+  const unsigned command = chosen->data().toUInt();
+  Dispatch([command](Dialog& d) { d.DispatchSysCommand(command); });
+}
+
+void DialogWindow::SetIcon(const Icon* icon, bool big) {
+  (big ? m_bigIcon : m_smallIcon) = icon;
+  QIcon windowIcon;
+  if (m_bigIcon != nullptr) AddIconImage(windowIcon, m_bigIcon->large);
+  if (m_smallIcon != nullptr) AddIconImage(windowIcon, m_smallIcon->small);
+  setWindowIcon(windowIcon);
+}
+
+// --- the surface -------------------------------------------------------------------
+
+void DialogWindow::SurfaceChanged(const CRect& rect) {
+  m_client->Changed(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
+}
+
+void DialogWindow::PresentNow() { m_client->PresentNow(); }

@@ -1,0 +1,32 @@
+// The lab's program: a Qt application hosting the lab's dialogs.
+#include <QApplication>
+
+#include "app/lab_app.h"
+#include "platform/resources.h"
+#include "platform/window_host.h"
+#include "res/lab_resources.h"
+#include "res/resource_ids.h"
+#include "shell/qt/qt_host.h"
+#include "shell/qt/template_style.h"
+
+int main(int argc, char* argv[]) {
+  // Whole scale factors only, so that the lab's pixels stay pixel-exact on
+  // a high-density screen.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("trelko"));
+  QApplication::setApplicationVersion(QStringLiteral(LAB_VERSION));
+
+  // The application's name and icon are the main window's.
+  InstallResources(LabResources());
+  if (const DialogTemplate* main = FindDialogTemplate(IDD_MAIN)) {
+    QGuiApplication::setApplicationDisplayName(ToQString(main->caption));
+  }
+  if (const Icon* icon = LoadIcon(IDR_MAINFRAME)) QApplication::setWindowIcon(ToQIcon(*icon));
+
+  QtHost host;
+  SetWindowHost(&host);
+  const int status = RunLabApplication();
+  SetWindowHost(nullptr);
+  return status;
+}

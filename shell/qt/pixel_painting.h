@@ -1,0 +1,13 @@
+// Shows the core's pixels unchanged: one logical pixel per picture pixel at
+// whole device pixels, enlarged on a high-density screen by the screen's
+// whole scale factor with no smoothing.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+
+// Draws the parts of `region` (logical pixels) that the picture covers at
+// `origin`, and fills the rest of `region` with `background`.
+void PaintPixelsExactly(QPainter& painter, const QImage& picture, const QPoint& origin,
+                        const QRegion& region, const QColor& background);

@@ -1,0 +1,52 @@
+// QtHost: the window host on Qt 6 Widgets.
+//
+// Each modal dialog gets a DialogWindow built from its template, with a
+// nested event loop of its own; timers are precise Qt timers; message boxes
+// are Qt's. A QApplication must exist for the life of the host.
+#pragma once
+
+#include <QElapsedTimer>
+
+#include "platform/window_host.h"
+
+class DialogWindow;
+
+class QtHost : public WindowHost {
+ public:
+  QtHost();
+  ~QtHost() override;
+
+  // The window of a dialog while it runs, nullptr otherwise.
+  static DialogWindow* WindowOf(const Dialog& dialog);
+
+  int RunModal(Dialog& dialog) override;
+  void EndModal(Dialog& dialog, int result) override;
+
+  void SetControlText(Dialog& dialog, int id, std::string_view text) override;
+  std::string GetControlText(const Dialog& dialog, int id) const override;
+  void EnableControl(Dialog& dialog, int id, bool enable) override;
+  bool IsControlEnabled(const Dialog& dialog, int id) const override;
+  void FocusControl(Dialog& dialog, int id) override;
+
+  // A warning box with one OK button, modal, over its owner's window. An
+  // empty caption shows the application's name.
+  int MessageBox(Dialog* owner, std::string_view text, std::string_view caption,
+                 unsigned type) override;
+
+  void SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) override;
+
+  bool HasSystemMenu(const Dialog& dialog) const override;
+  void AppendSystemMenuSeparator(Dialog& dialog) override;
+  void AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) override;
+
+  void SetIcon(Dialog& dialog, const Icon* icon, bool big) override;
+  bool IsIconic(const Dialog& dialog) const override;
+
+  void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
+  void PresentNow(Dialog& dialog) override;
+
+  long ElapsedMilliseconds() override;
+
+ private:
+  QElapsedTimer m_clock;
+};

@@ -1,0 +1,21 @@
+// The shell's tests share one application and one Qt host; each test runs
+// its dialogs modally on them.
+#include <gtest/gtest.h>
+#include <QApplication>
+
+#include "platform/window_host.h"
+#include "res/lab_resources.h"
+#include "shell/qt/qt_host.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Llei de Trelko"));
+  InstallResources(LabResources());
+  QtHost host;
+  SetWindowHost(&host);
+  testing::InitGoogleTest(&argc, argv);
+  const int status = RUN_ALL_TESTS();
+  SetWindowHost(nullptr);
+  return status;
+}
