@@ -94,7 +94,9 @@ TEST_P(SysCommandTest, OpensTheTitleDialogForCommandsSixteenToThirtyOne) {
   host->SysCommand(dlg, command);
   const bool opens = command >= 16 && command <= 31;
   ASSERT_EQ(host->ModalDialogs().size(), opens ? 2u : 1u) << command;
-  if (opens) EXPECT_EQ(host->ModalDialogs()[1], IDD_TITLE);
+  if (opens) {
+    EXPECT_EQ(host->ModalDialogs()[1], IDD_TITLE);
+  }
   EXPECT_FALSE(dlg.IsEnding());
 }
 
@@ -134,7 +136,9 @@ TEST_P(CountBoxTest, ValidatesOnEveryChange) {
   host->Paste(dlg, IDC_OSCILLATIONS, row.text);
   EXPECT_EQ(!host->MessageBoxes().empty(), row.message) << row.name;
   EXPECT_EQ(dlg.m_oscillations, row.count) << row.name;
-  if (row.message) EXPECT_EQ(host->Focus(dlg), IDC_OSCILLATIONS);
+  if (row.message) {
+    EXPECT_EQ(host->Focus(dlg), IDC_OSCILLATIONS);
+  }
   // The message line is read back unchanged.
   EXPECT_EQ(dlg.m_message, Message());
 }
