@@ -23,8 +23,8 @@ long EnvNumber(const char* name, long fallback) {
 // A point somewhere a student might press: on a weight, a stopwatch
 // control, inside the box, on its edges, or anywhere in the client area.
 CPoint RandomPoint(std::mt19937_64& rng) {
-  static const CPoint targets[] = {{639, 90}, {579, 90}, {519, 90}, {459, 90}, {642, 50},
-                                   {582, 50}, {522, 50}, {462, 50}, {270, 56}, {270, 43},
+  static const CPoint targets[] = {{639, 90}, {579, 90}, {519, 90}, {459, 90},  {642, 50},
+                                   {582, 50}, {522, 50}, {462, 50}, {270, 56},  {270, 43},
                                    {270, 82}, {342, 82}, {377, 82}, {120, 220}, {120, 410}};
   std::uniform_int_distribution<int> kind(0, 9);
   const int k = kind(rng);
@@ -116,9 +116,9 @@ FuzzRun FuzzOneSeed(std::uint64_t seed, long events) {
     if (!broken.empty()) {
       if (trace) {
         const CElasticPendulum& b = dlg->m_pendulum;
-        std::printf("  %s: drawn (%.9g, %.9g) limits x %.9g..%.9g y %.9g..%.9g\n",
-                    broken.c_str(), b.m_drawnX, b.m_drawnY, b.m_leftLimit, b.m_rightLimit,
-                    b.m_floorLimit, b.m_ceilingLimit);
+        std::printf("  %s: drawn (%.9g, %.9g) limits x %.9g..%.9g y %.9g..%.9g\n", broken.c_str(),
+                    b.m_drawnX, b.m_drawnY, b.m_leftLimit, b.m_rightLimit, b.m_floorLimit,
+                    b.m_ceilingLimit);
       }
       ++run.violations;
       if (run.first.empty()) run.first = broken + " after event " + std::to_string(e);

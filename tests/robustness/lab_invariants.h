@@ -10,15 +10,15 @@
 // Empty when every invariant holds, else a sentence naming the first broken.
 inline std::string CheckLabInvariants(const CLabDlg& dlg, const HeadlessHost& host) {
   const CElasticPendulum& p = dlg.m_pendulum;
-  const double values[] = {p.m_x,       p.m_y,        p.m_vx,        p.m_vy,     p.m_ax,
-                           p.m_ay,      p.m_drawnX,   p.m_drawnY,    p.m_drawnVx, p.m_drawnVy,
-                           p.m_dt,      p.m_pressX,   p.m_pressY,    dlg.m_clock, dlg.m_mass,
+  const double values[] = {p.m_x,        p.m_y,         p.m_vx,        p.m_vy,      p.m_ax,
+                           p.m_ay,       p.m_drawnX,    p.m_drawnY,    p.m_drawnVx, p.m_drawnVy,
+                           p.m_dt,       p.m_pressX,    p.m_pressY,    dlg.m_clock, dlg.m_mass,
                            dlg.m_radius, p.m_leftLimit, p.m_floorLimit};
   for (double v : values) {
     if (!std::isfinite(v)) return "a state value is not finite";
   }
-  if (p.m_drawnX < p.m_leftLimit || p.m_drawnX > p.m_rightLimit ||
-      p.m_drawnY < p.m_floorLimit || p.m_drawnY > p.m_ceilingLimit) {
+  if (p.m_drawnX < p.m_leftLimit || p.m_drawnX > p.m_rightLimit || p.m_drawnY < p.m_floorLimit ||
+      p.m_drawnY > p.m_ceilingLimit) {
     return "the ball was drawn outside its limits";
   }
   double expected = 0.7;

@@ -6,11 +6,37 @@
 #include <vector>
 
 inline const std::vector<std::string>& NastyCountTexts() {
-  static const std::vector<std::string> texts = {
-      "", " ", "   ", "\t", "abc", "+", "-", "--5", "0", "-1", "1000", "2147483648",
-      "-2147483649", std::string(70, '9'), "12abc", "1.9", " 7 ", "1e3", "0x10", "\xd0\x96",
-      "\xe4\xb8\x83", "\xf0\x9f\x98\x80", "\xff\xfe", "9\xcc\x81", "%s%n%d", "999", "1", "10",
-      "20", std::string(10000, '5'), std::string(10000, 'x')};
+  static const std::vector<std::string> texts = {"",
+                                                 " ",
+                                                 "   ",
+                                                 "\t",
+                                                 "abc",
+                                                 "+",
+                                                 "-",
+                                                 "--5",
+                                                 "0",
+                                                 "-1",
+                                                 "1000",
+                                                 "2147483648",
+                                                 "-2147483649",
+                                                 std::string(70, '9'),
+                                                 "12abc",
+                                                 "1.9",
+                                                 " 7 ",
+                                                 "1e3",
+                                                 "0x10",
+                                                 "\xd0\x96",
+                                                 "\xe4\xb8\x83",
+                                                 "\xf0\x9f\x98\x80",
+                                                 "\xff\xfe",
+                                                 "9\xcc\x81",
+                                                 "%s%n%d",
+                                                 "999",
+                                                 "1",
+                                                 "10",
+                                                 "20",
+                                                 std::string(10000, '5'),
+                                                 std::string(10000, 'x')};
   return texts;
 }
 
