@@ -1,6 +1,7 @@
 #include "app/lab_dlg.h"
 
 #include "app/ball_radius.h"
+#include "app/lab_colours.h"
 #include "app/title_dlg.h"
 #include "experiment/messages.h"
 #include "platform/resources.h"
@@ -144,5 +145,5 @@ void CLabDlg::ShowMessage(const std::string& text) {
 }
 
 void CLabDlg::RepaintSimulationBox(CDC& dc) {
-  m_simBox.DrawBox(dc, true, RGB(195, 195, 195), true, RGB(50, 90, 150));
+  m_simBox.DrawBox(dc, true, kBoxOutline, true, kPanelBlue);
 }

@@ -1,13 +1,10 @@
 // The main window's picture: a black background with framed panels for the
 // simulation box, the stopwatch, the weights rack and the graph. Every paint
 // redraws the whole picture.
+#include "app/lab_colours.h"
 #include "app/lab_dlg.h"
 
 namespace {
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kPanelBlue = RGB(50, 90, 150);
-constexpr COLORREF kBoxOutline = RGB(195, 195, 195);
 constexpr int kSunken = 1;
 constexpr int kRaised = 2;
 }  // namespace

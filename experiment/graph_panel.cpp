@@ -2,16 +2,13 @@
 // accepted points as 6 x 6 squares and, from three points on, the
 // least-squares line with the slope and k = 39.478418 / slope (4 pi^2 to six
 // decimals) in the message line.
+#include "app/lab_colours.h"
 #include "app/lab_dlg.h"
 #include "experiment/least_squares.h"
 #include "experiment/messages.h"
 #include "platform/runtime.h"
 
 namespace {
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kGridColor = RGB(0, 87, 130);
-constexpr COLORREF kPointColor = RGB(0, 0, 100);
-constexpr COLORREF kLineColor = RGB(0, 200, 100);
 constexpr double kFourPiSquared = 39.478418;
 }  // namespace
 
@@ -19,7 +16,7 @@ void CLabDlg::DrawGraphPanel(CDC& dc) {
   m_panel.SetRect(239, 124, 432, 296);
   m_panel.DrawBox(dc, false, 0, true, kWhite);
   m_graph.DrawBox(dc, false, 0, true, kWhite);
-  m_graph.ChangePen(dc, kGridColor);
+  m_graph.ChangePen(dc, kGridColour);
   m_graph.DrawGrid(dc, true);
   m_graph.DrawTickLabels(dc, true, true);
   m_graph.DrawXTitle(dc, "m  (kg)", false);
@@ -31,7 +28,7 @@ void CLabDlg::DrawGraphPanel(CDC& dc) {
     if (m_graph.InWorld(m_pointMass[i], m_pointT2[i])) {
       CRect square(p.x, p.y, p.x, p.y);
       square.InflateRect(3, 3);
-      dc.FillSolidRect(square, kPointColor);
+      dc.FillSolidRect(square, kPointColour);
     }
   }
   if (m_lastPoint < 2) return;
@@ -45,7 +42,7 @@ void CLabDlg::DrawGraphPanel(CDC& dc) {
   }
   const double k = kFourPiSquared / slope;
   ShowMessage(Format(kFitMessage, slope, k));
-  m_graph.ChangePen(dc, kLineColor);
+  m_graph.ChangePen(dc, kLineColour);
   CPlotArea::Segment segment{};
   m_graph.DrawClippedSegment(dc, 0.0, intercept, 2.0, intercept + 2 * slope, segment);
 }

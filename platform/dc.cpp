@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/pixel_blend.h"
 #include "platform/text/text_renderer.h"
 
 namespace {
@@ -43,16 +44,6 @@ CRect FillPixels(Surface& surface, std::int64_t l, std::int64_t t, std::int64_t 
     std::fill(surface.Row(y) + area.left, surface.Row(y) + area.right, pixel);
   }
   return area;
-}
-
-std::uint32_t Blend(std::uint32_t under, std::uint32_t over, unsigned alpha) {
-  std::uint32_t out = 0xFF000000u;
-  for (unsigned shift = 0; shift < 24; shift += 8) {
-    const unsigned d = (under >> shift) & 0xFFu;
-    const unsigned s = (over >> shift) & 0xFFu;
-    out |= ((s * alpha + d * (255u - alpha) + 127u) / 255u) << shift;
-  }
-  return out;
 }
 
 // Grows a bounding rectangle of pixels (empty at first) by one pixel.
@@ -375,7 +366,7 @@ bool CDC::DrawIcon(int x, int y, const Icon* icon) {
       if (alpha == 255) {
         out[px] = argb;
       } else if (alpha != 0) {
-        out[px] = Blend(out[px], argb, alpha);
+        out[px] = BlendPixel(out[px], argb, alpha);
       }
     }
   }

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "platform/dc.h"
+#include "platform/pixel_blend.h"
 #include "platform/text/font_library.h"
 #include "platform/text/utf8.h"
 
@@ -49,17 +50,6 @@ Axes AxesFor(int angle) {
 std::int64_t Round(double v) {
   constexpr double kLimit = 1e15;
   return static_cast<std::int64_t>(std::llround(std::clamp(v, -kLimit, kLimit)));
-}
-
-std::uint32_t Blend(std::uint32_t under, std::uint32_t over, unsigned alpha) {
-  if (alpha >= 255) return over;
-  std::uint32_t out = 0xFF000000u;
-  for (unsigned shift = 0; shift < 24; shift += 8) {
-    const unsigned d = (under >> shift) & 0xFFu;
-    const unsigned s = (over >> shift) & 0xFFu;
-    out |= ((s * alpha + d * (255u - alpha) + 127u) / 255u) << shift;
-  }
-  return out;
 }
 
 // The surface pixels of [x0, x1) x [y0, y1), clipped; empty if none.
@@ -121,7 +111,7 @@ CRect BlendGlyph(Surface& surface, const Glyph& glyph, std::int64_t ox, std::int
         glyph.coverage.data() + static_cast<std::size_t>(y - y0) * glyph.width;
     for (int x = box.left; x < box.right; ++x) {
       const unsigned alpha = cover[x - x0];
-      if (alpha != 0) row[x] = Blend(row[x], pixel, alpha);
+      if (alpha != 0) row[x] = BlendPixel(row[x], pixel, alpha);
     }
   }
   return box;
