@@ -6,6 +6,7 @@
 
 #include "shell/qt/dialog_window.h"
 #include "shell/qt/pixel_painting.h"
+#include "shell/qt/run_report.h"
 #include "shell/qt/template_style.h"
 
 namespace {
@@ -51,6 +52,7 @@ void ClientArea::paintEvent(QPaintEvent* event) {
     surface = ViewPixels(s.Data(), s.Width(), s.Height());
   }
   PaintPixelsExactly(painter, surface, QPoint(0, 0), event->region(), DialogBackground());
+  run_report::NoteFrame();
 }
 
 void ClientArea::Press(QMouseEvent* event) {

@@ -17,6 +17,7 @@
 
 #include "shell/qt/client_area.h"
 #include "shell/qt/picture_control.h"
+#include "shell/qt/run_report.h"
 #include "shell/qt/template_style.h"
 
 namespace {
@@ -292,8 +293,10 @@ void DialogWindow::SetTimer(unsigned id, unsigned milliseconds) {
   if (timer == nullptr) {
     timer = new QTimer(this);
     timer->setTimerType(Qt::PreciseTimer);
-    connect(timer, &QTimer::timeout, this,
-            [this, id] { Dispatch([id](Dialog& d) { d.DispatchTimer(id); }); });
+    connect(timer, &QTimer::timeout, this, [this, id] {
+      run_report::NoteTick();
+      Dispatch([id](Dialog& d) { d.DispatchTimer(id); });
+    });
     m_timers.emplace_back(id, timer);
   }
   const unsigned period =

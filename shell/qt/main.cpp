@@ -7,15 +7,19 @@
 #include "res/lab_resources.h"
 #include "res/resource_ids.h"
 #include "shell/qt/qt_host.h"
+#include "shell/qt/run_report.h"
 #include "shell/qt/template_style.h"
+#include "shell/qt/termination.h"
 
 int main(int argc, char* argv[]) {
+  run_report::StartClock();
   // Whole scale factors only, so that the lab's pixels stay pixel-exact on
   // a high-density screen.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("trelko"));
   QApplication::setApplicationVersion(QStringLiteral(LAB_VERSION));
+  EndCleanlyOnTermination();
 
   // The application's name and icon are the main window's.
   InstallResources(LabResources());
@@ -28,5 +32,6 @@ int main(int argc, char* argv[]) {
   SetWindowHost(&host);
   const int status = RunLabApplication();
   SetWindowHost(nullptr);
+  run_report::Write();
   return status;
 }

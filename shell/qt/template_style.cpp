@@ -43,8 +43,10 @@ QFont DialogFont(const DialogTemplate& source) {
   font.setFamilies(
       {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")});
   font.setStyleHint(QFont::SansSerif);
+  // Points at 96 dots per inch, truncated: 8 points give 10 pixels, at which
+  // the longest message of the lab still fits its line whole.
   const int points = source.fontPoints > 0 ? source.fontPoints : 8;
-  font.setPixelSize((points * 96 + 36) / 72);
+  font.setPixelSize(points * 96 / 72);
   return font;
 }
 

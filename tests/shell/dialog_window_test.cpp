@@ -170,3 +170,35 @@ TEST(DialogWindow, PresentNowPutsChangesOnTheScreenBeforeReturning) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every message of the lab, in its longest form, can be read whole in the
+// message line at the control font.
+TEST(DialogWindow, EveryMessageFitsTheMessageLineWhole) {
+  const char* const messages[] = {
+      " Fes mesures per determinar la constant el\u00e0stica i despr\u00e9s g",
+      " Massa penjada del fil el\u00e0stic = 1.9 kg",
+      " Durada de 999 oscil\u00b7lacions: 99999.9 s  (Per\u00edode: T = 100.10 s)",
+      " Determina la constant el\u00e0stica",
+      " Error: Les oscil\u00b7lacions no s'han cronometrat.",
+      " No es poden incloure m\u00e9s dades. Pulsa el bot\u00f3 comen\u00e7ar per reiniciar",
+      " La dada ha estat acceptada i s'ha incl\u00f2s en el gr\u00e0fic",
+      " El pendent de la recta dibuixada \u00e9s: -12.34. Per tant, k = -99.99 N/m",
+      " El pendent de la recta no s'ha pogut calcular",
+  };
+  ProbeDialog dialog(IDD_MAIN);
+  RunScripted(dialog, [&](DialogWindow& w) {
+    auto* line = qobject_cast<QLineEdit*>(w.Control(IDC_MESSAGE));
+    ASSERT_NE(line, nullptr);
+    const QMargins margins = line->textMargins();
+    // A line edit keeps a couple of pixels of its own inside its frame.
+    const int room = line->contentsRect().width() - margins.left() - margins.right() - 4;
+    const QFontMetrics metrics(line->font());
+    for (const char* message : messages) {
+      EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(message)), room) << message;
+    }
+  });
+}
+
+}  // namespace
