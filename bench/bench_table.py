@@ -1,0 +1,146 @@
+#!/usr/bin/env python3
+"""Prints every benchmark figure as one markdown table, targets beside them.
+
+  bench_table.py --micro <lab_bench JSON> [--process <process_bench JSON>]
+
+The micro figures are the medians of the repetitions in the JSON that
+lab_bench writes with --benchmark_out (CPU time per call); the process
+figures come from process_bench.py --json.
+"""
+
+import argparse
+import json
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import process_bench  # noqa: E402
+
+# Benchmark name -> (what it is, target in µs or None).
+MICRO = [
+    ("BM_ParticleStep", "CParticle::Step, one step of the ball", None),
+    ("BM_Tick_StopwatchOff", "timer tick, stopwatch off", 20.0),
+    ("BM_Tick_StopwatchRunning", "timer tick, stopwatch running", 20.0),
+    ("BM_Paint/points:0", "full paint, empty table", 3000.0),
+    ("BM_Paint/points:100", "full paint, 100 points", 3000.0),
+    ("BM_DrawGraphPanel/points:3", "CLabDlg::DrawGraphPanel, 3 points", None),
+    ("BM_DrawGraphPanel/points:100", "CLabDlg::DrawGraphPanel, 100 points", None),
+    ("BM_DrawTickLabels", "CPlotArea::DrawTickLabels, the graph", None),
+    ("BM_LcdDrawNumber", "CLcdDisplay::DrawNumber, six cells", None),
+]
+# Counters shown as rows of their own: benchmark, counter, what it is.
+COUNTERS = [
+    ("BM_Tick_StopwatchOff", "changed_px", "pixels reported changed per tick, stopwatch off"),
+    ("BM_Tick_StopwatchRunning", "changed_px",
+     "pixels reported changed per tick, stopwatch running"),
+]
+
+TO_US = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
+
+
+def micro_medians(path):
+    with open(path) as f:
+        data = json.load(f)
+    medians = {}
+    for b in data.get("benchmarks", []):
+        if b.get("error_occurred"):
+            medians[b["run_name"]] = {"error": b.get("error_message", "failed")}
+            continue
+        # With repetitions, the medians; a single run stands for itself.
+        if b.get("run_type") == "aggregate" and b.get("aggregate_name") != "median":
+            continue
+        name = b.get("run_name", b["name"])
+        if b.get("run_type") == "iteration" and name in medians:
+            continue
+        entry = dict(b)
+        entry["cpu_us"] = b["cpu_time"] * TO_US[b.get("time_unit", "ns")]
+        medians[name] = entry
+    return data.get("context", {}), medians
+
+
+def format_us(us):
+    if us >= 1000:
+        return f"{us:,.0f} µs ({us / 1000:.2f} ms)"
+    if us >= 10:
+        return f"{us:.1f} µs"
+    if us >= 0.1:
+        return f"{us:.2f} µs"
+    return f"{us:.4f} µs ({us * 1000:.1f} ns)"
+
+
+def format_target(us):
+    return f"<= {us / 1000:g} ms" if us >= 1000 else f"<= {us:g} µs"
+
+
+def micro_rows(medians):
+    rows = []
+    for name, what, target in MICRO:
+        b = medians.get(name)
+        if b is None or "error" in b:
+            note = "n/a" if b is None else f"failed: {b['error']}"
+            rows.append((what, note, format_target(target) if target else "", "n/a"))
+            continue
+        met = ""
+        if target is not None:
+            met = "yes" if b["cpu_us"] <= target else "**no**"
+        rows.append((what, format_us(b["cpu_us"]), format_target(target) if target else "", met))
+    for name, counter, what in COUNTERS:
+        b = medians.get(name)
+        value = "n/a" if b is None or counter not in b else f"{b[counter]:,.0f} px"
+        rows.append((what, value, "", ""))
+    return rows
+
+
+def process_table_rows(path):
+    if path is None:
+        return [], "process benchmark not run"
+    try:
+        with open(path) as f:
+            result = json.load(f)
+    except (OSError, ValueError):
+        return [], "process benchmark gave no figures"
+    if "error" in result:
+        return [], f"process benchmark failed: {result['error']}"
+    note = (f"process benchmark: both programs side by side for {result['measured_s']:.1f} s "
+            f"(CPU and memory over that window)")
+    return process_bench.process_rows(result), note
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--micro", required=True)
+    parser.add_argument("--process")
+    args = parser.parse_args()
+
+    notes = []
+    try:
+        context, medians = micro_medians(args.micro)
+        rows = [("micro",) + r for r in micro_rows(medians)]
+        reps = next((b.get("repetitions") for b in medians.values() if "repetitions" in b), 1)
+        notes.append(f"micro benchmarks: CPU time per call, median of {reps} repetition(s), "
+                     f"headless host, {context.get('num_cpus', '?')} CPUs, load average "
+                     f"{', '.join(f'{x:.2f}' for x in context.get('load_avg', []))}")
+        if context.get("library_build_type") == "debug":
+            notes.append("the system's Google Benchmark library says it was built for debugging; "
+                         "the timed loops are compiled into lab_bench, in release mode")
+    except (OSError, ValueError) as e:
+        rows = []
+        notes.append(f"micro benchmarks gave no figures ({e})")
+    prows, note = process_table_rows(args.process)
+    rows += [("process",) + r for r in prows]
+    notes.append(note)
+
+    print("| Benchmark | Figure | Measured | Target | Met |")
+    print("|---|---|---|---|---|")
+    for row in rows:
+        print("| " + " | ".join(row) + " |")
+    print()
+    for n in notes:
+        print(f"* {n}")
+    missed = sum(1 for r in rows if r[-1] == "**no**")
+    print(f"* targets missed: {missed}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,412 @@
+#!/usr/bin/env python3
+"""The process benchmark: the real lab beside the floor program, on Xvfb.
+
+Both programs start at the same moment, each on an X server of its own, and
+then run side by side for the chosen duration. The lab is driven as a user
+would drive it: its title picture dismissed with Enter (or a click on
+"Entra"), the stopwatch switched on and started, and the ball released to
+one side so that it swings. The floor program is a bare window of the same
+size with the same 50 ms timer that repaints one small square per tick.
+
+Per program it measures:
+  * CPU seconds per minute (user + system, /proc/<pid>/stat) over the
+    measured window, which starts once the lab has been set going;
+  * peak resident memory (VmHWM, /proc/<pid>/status) just before stopping;
+  * start-up: the program's own report (ms from its start to its first frame
+    shown), and from here the time from launch to its first window mapped;
+  * timer ticks handled against the ticks the wall clock allows.
+The X servers' CPU is measured too, as the cost of presenting the pixels.
+
+The programs report start-up and ticks when LAB_BENCH_REPORT names a file:
+one line "first_frame_ms=<ms> ticks=<n> run_ms=<ms>" written on exit
+(SIGTERM is a clean quit). A program without that report shows "n/a".
+
+  process_bench.py --lab <trelko> --floor <lab_floor> [--duration 30]
+                   [--json out.json] [--screenshot out.png]
+"""
+
+import argparse
+import json
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+CLIENT_WIDTH, CLIENT_HEIGHT = 690, 479
+MAIN_TITLE = "Llei de Trelko"
+TICK_MS = 50
+
+# Client points of the lab's main window.
+POWER_ON = (270, 56)
+START = (342, 82)
+BALL_RELEASE = (170, 150)  # in the simulation box, right of and above rest
+POINTER_PARK = (1010, 760)  # off both windows, so hovering repaints nothing
+# The title dialog's "Entra" button: its centre in client pixels.
+ENTRA = (84, 201)
+
+CLK_TCK = os.sysconf("SC_CLK_TCK")
+
+
+class BenchError(Exception):
+    pass
+
+
+def cpu_seconds(pid):
+    """User + system CPU time of a process, in seconds."""
+    with open(f"/proc/{pid}/stat") as f:
+        text = f.read()
+    # The command name may hold spaces: the fields start after its ")".
+    fields = text[text.rindex(")") + 2:].split()
+    utime, stime = int(fields[11]), int(fields[12])
+    return (utime + stime) / CLK_TCK
+
+
+def status_kib(pid, key):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith(key + ":"):
+                return int(line.split()[1])
+    return None
+
+
+class XServer:
+    """An Xvfb of its own on the first free display."""
+
+    def __init__(self, runtime_dir):
+        read_end, write_end = os.pipe()
+        self.proc = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+             "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + 10
+        with os.fdopen(read_end, "rb", buffering=0) as pipe:
+            while not number.endswith(b"\n"):
+                if time.monotonic() > deadline or self.proc.poll() is not None:
+                    self.stop()
+                    raise BenchError("Xvfb did not start")
+                chunk = pipe.read(16)
+                if not chunk:
+                    break
+                number += chunk
+        if not number.strip():
+            self.stop()
+            raise BenchError("Xvfb did not report its display")
+        self.display = ":" + number.decode().strip()
+        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
+                        XDG_RUNTIME_DIR=runtime_dir)
+        self.env.pop("WAYLAND_DISPLAY", None)
+
+    def xdotool(self, *args, check=False):
+        result = subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
+                                text=True, timeout=10)
+        if check and result.returncode != 0:
+            raise BenchError(f"xdotool {' '.join(args)}: {result.stderr.strip()}")
+        return result.stdout
+
+    def visible_windows(self, pid=None, name=None):
+        args = ["search", "--onlyvisible"]
+        if pid is not None:
+            args += ["--pid", str(pid)]
+        if name is not None:
+            args += ["--name", "^" + re.escape(name) + "$"]
+        return [int(w) for w in self.xdotool(*args).split()]
+
+    def geometry(self, window):
+        values = {}
+        for line in self.xdotool("getwindowgeometry", "--shell", str(window)).splitlines():
+            key, _, value = line.partition("=")
+            values[key] = int(value) if value.lstrip("-").isdigit() else value
+        return values
+
+    def click(self, x, y):
+        self.xdotool("mousemove", str(x), str(y), "click", "1", check=True)
+
+    def screenshot(self, path):
+        if shutil.which("xwd") is None:
+            return False
+        raw = path + ".xwd"
+        with open(raw, "wb") as out:
+            subprocess.run(["xwd", "-root", "-silent", "-display", self.display], stdout=out,
+                           timeout=10)
+        if shutil.which("convert") is not None and path.endswith(".png"):
+            subprocess.run(["convert", raw, path], timeout=30)
+            os.remove(raw)
+        else:
+            os.replace(raw, path)
+        return True
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+
+
+class Program:
+    def __init__(self, name, path, server, report_path):
+        self.name = name
+        self.server = server
+        self.report_path = report_path
+        env = dict(server.env, LAB_BENCH_REPORT=report_path)
+        self.launched = time.monotonic()
+        # The program's messages go to a file: a full pipe would stall it.
+        self.log_path = report_path + ".log"
+        with open(self.log_path, "w") as log:
+            self.proc = subprocess.Popen([path], env=env, stdout=subprocess.DEVNULL, stderr=log)
+        self.mapped = None  # s after launch, first window mapped
+        self.figures = {}
+
+    @property
+    def pid(self):
+        return self.proc.pid
+
+    def alive(self):
+        return self.proc.poll() is None
+
+    def stop(self):
+        """SIGTERM, then the program's own report."""
+        if self.alive():
+            self.proc.send_signal(signal.SIGTERM)
+            try:
+                self.proc.wait(10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+                self.figures["note"] = "did not quit on SIGTERM; killed"
+        return read_report(self.report_path)
+
+
+def read_report(path):
+    try:
+        with open(path) as f:
+            text = f.read()
+    except OSError:
+        return None
+    values = dict(re.findall(r"(\w+)=(-?\d+(?:\.\d+)?)", text))
+    try:
+        return {k: float(values[k]) for k in ("first_frame_ms", "ticks", "run_ms")}
+    except KeyError:
+        return None
+
+
+def wait_until(predicate, timeout, step=0.01):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(step)
+    return None
+
+
+def main_window(server):
+    for w in server.visible_windows(name=MAIN_TITLE):
+        g = server.geometry(w)
+        if g.get("WIDTH") == CLIENT_WIDTH and g.get("HEIGHT") == CLIENT_HEIGHT:
+            return w, g
+    return None
+
+
+def set_lab_going(lab):
+    """Dismisses the title picture and starts the stopwatch and the ball."""
+    server = lab.server
+    title = server.visible_windows(pid=lab.pid)
+    if not title:
+        raise BenchError("the lab shows no window")
+    time.sleep(0.3)  # as long as a user takes to see it, at least
+    server.xdotool("key", "Return")
+    found = wait_until(lambda: main_window(server), 3)
+    if found is None:
+        # No keyboard focus on the title picture: click "Entra" instead.
+        g = server.geometry(title[0])
+        server.click(g["X"] + ENTRA[0], g["Y"] + ENTRA[1])
+        found = wait_until(lambda: main_window(server), 5)
+    if found is None:
+        raise BenchError("the lab's main window did not come up")
+    _, g = found
+    # Without a window manager the window's position is its client origin.
+    ox, oy = g["X"], g["Y"]
+    time.sleep(0.3)
+    for point in (POWER_ON, START, BALL_RELEASE):
+        server.click(ox + point[0], oy + point[1])
+        time.sleep(0.3)  # a stopwatch button stays down 0.1 s
+    server.xdotool("mousemove", str(POINTER_PARK[0]), str(POINTER_PARK[1]))
+
+
+def run(args):
+    for tool in ("Xvfb", "xdotool"):
+        if shutil.which(tool) is None:
+            raise BenchError(f"{tool} is not installed")
+    for path in (args.lab, args.floor):
+        if not os.access(path, os.X_OK):
+            raise BenchError(f"{path} is not an executable")
+
+    work = tempfile.mkdtemp(prefix="lab-process-bench-")
+    runtime = os.path.join(work, "runtime")
+    os.mkdir(runtime, 0o700)
+    servers, programs = [], []
+    result = {"duration_s": args.duration, "programs": {}, "notes": []}
+    try:
+        servers = [XServer(runtime), XServer(runtime)]
+        for report in ("lab", "floor"):
+            path = os.path.join(work, report + ".report")
+            if os.path.exists(path):
+                os.remove(path)
+        # Both start at the same moment.
+        lab = Program("lab", args.lab, servers[0], os.path.join(work, "lab.report"))
+        floor = Program("floor", args.floor, servers[1], os.path.join(work, "floor.report"))
+        programs = [lab, floor]
+
+        # Launch to first window mapped, polled every 10 ms.
+        deadline = time.monotonic() + 30
+        while time.monotonic() < deadline and any(p.mapped is None for p in programs):
+            for p in programs:
+                if p.mapped is None:
+                    if not p.alive():
+                        raise BenchError(f"the {p.name} program ended at start-up")
+                    if p.server.visible_windows(pid=p.pid):
+                        p.mapped = time.monotonic() - p.launched
+            time.sleep(0.01)
+        for p in programs:
+            if p.mapped is None:
+                raise BenchError(f"the {p.name} program showed no window")
+
+        set_lab_going(lab)
+
+        # The measured window.
+        watched = [(p.name, p.pid) for p in programs] + [
+            ("lab_x", servers[0].proc.pid), ("floor_x", servers[1].proc.pid)]
+        start = time.monotonic()
+        cpu_start = {name: cpu_seconds(pid) for name, pid in watched}
+        time.sleep(args.duration)
+        for p in programs:
+            if not p.alive():
+                raise BenchError(f"the {p.name} program ended during the run")
+        elapsed = time.monotonic() - start
+        cpu_end = {name: cpu_seconds(pid) for name, pid in watched}
+        for p in programs:
+            p.figures["rss_peak_kib"] = status_kib(p.pid, "VmHWM")
+            p.figures["rss_now_kib"] = status_kib(p.pid, "VmRSS")
+        if args.screenshot:
+            servers[0].screenshot(args.screenshot)
+
+        per_minute = {n: (cpu_end[n] - cpu_start[n]) / elapsed * 60 for n, _ in watched}
+        for p in programs:
+            report = p.stop()
+            f = p.figures
+            f["cpu_s_per_min"] = per_minute[p.name]
+            f["x_server_cpu_s_per_min"] = per_minute[p.name + "_x"]
+            f["mapped_ms"] = p.mapped * 1000
+            if report is None:
+                f["first_frame_ms"] = None
+                f["ticks"] = None
+                f["expected_ticks"] = None
+                f["run_ms"] = None
+            else:
+                f["first_frame_ms"] = report["first_frame_ms"]
+                f["ticks"] = int(report["ticks"])
+                f["run_ms"] = report["run_ms"]
+                # The first tick comes at run time 0, then one every 50 ms.
+                f["expected_ticks"] = int(report["run_ms"] // TICK_MS) + 1
+            result["programs"][p.name] = f
+        result["measured_s"] = elapsed
+    finally:
+        for p in programs:
+            if p.alive():
+                p.proc.kill()
+                p.proc.wait()
+        for s in servers:
+            s.stop()
+        shutil.rmtree(work, ignore_errors=True)
+    return result
+
+
+def ratio(a, b):
+    return None if a is None or b in (None, 0) else a / b
+
+
+def process_rows(result):
+    """(figure, measured, target, met) rows for the table."""
+    lab = result["programs"]["lab"]
+    floor = result["programs"]["floor"]
+
+    def num(v, fmt):
+        return "n/a" if v is None else format(v, fmt)
+
+    def met(ok):
+        return "n/a" if ok is None else ("yes" if ok else "**no**")
+
+    rows = []
+    for name, f in (("lab", lab), ("floor", floor)):
+        rows.append((f"{name}: CPU, s per min", num(f["cpu_s_per_min"], ".2f"), "", ""))
+    r = ratio(lab["cpu_s_per_min"], floor["cpu_s_per_min"])
+    rows.append(("CPU, lab / floor", num(r, ".2f") + " x", "<= 1.5 x",
+                 met(None if r is None else r <= 1.5)))
+    for name, f in (("lab", lab), ("floor", floor)):
+        rows.append((f"{name}: X server CPU, s per min", num(f["x_server_cpu_s_per_min"], ".2f"),
+                     "", ""))
+    for name, f in (("lab", lab), ("floor", floor)):
+        rows.append((f"{name}: peak RSS (VmHWM), MB", num(f["rss_peak_kib"] / 1024, ".1f"), "", ""))
+    d = (lab["rss_peak_kib"] - floor["rss_peak_kib"]) / 1024
+    rows.append(("peak RSS, lab - floor, MB", num(d, "+.1f"), "<= +10", met(d <= 10)))
+    for name, f in (("lab", lab), ("floor", floor)):
+        rows.append((f"{name}: start-up to first frame (own report), ms",
+                     num(f["first_frame_ms"], ".0f"), "", ""))
+    r = ratio(lab["first_frame_ms"], floor["first_frame_ms"])
+    rows.append(("start-up, lab / floor", num(r, ".2f") + (" x" if r is not None else ""),
+                 "<= 1.3 x", met(None if r is None else r <= 1.3)))
+    for name, f in (("lab", lab), ("floor", floor)):
+        rows.append((f"{name}: launch to window mapped (script), ms", num(f["mapped_ms"], ".0f"),
+                     "", ""))
+    r = ratio(lab["mapped_ms"], floor["mapped_ms"])
+    rows.append(("launch to window mapped, lab / floor", num(r, ".2f") + " x", "(<= 1.3 x)",
+                 met(None if r is None else r <= 1.3)))
+    for name, f in (("lab", lab), ("floor", floor)):
+        if f["ticks"] is None:
+            rows.append((f"{name}: timer ticks / expected", "n/a", ">= 99 %", "n/a"))
+        else:
+            share = 100.0 * f["ticks"] / f["expected_ticks"]
+            rows.append((f"{name}: timer ticks / expected",
+                         f"{f['ticks']} / {f['expected_ticks']} = {share:.1f} %", ">= 99 %",
+                         met(share >= 99.0)))
+    return rows
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--lab", required=True, help="the lab's executable")
+    parser.add_argument("--floor", required=True, help="the floor program")
+    parser.add_argument("--duration", type=float, default=30.0,
+                        help="seconds both run side by side (default 30)")
+    parser.add_argument("--json", help="write the figures to this file")
+    parser.add_argument("--screenshot", help="save the lab's screen at the end (PNG)")
+    args = parser.parse_args()
+    if args.duration < 1:
+        parser.error("--duration must be at least 1 s")
+    try:
+        result = run(args)
+    except BenchError as e:
+        result = {"error": str(e)}
+        print(f"process benchmark: {e}", file=sys.stderr)
+    if args.json:
+        with open(args.json, "w") as f:
+            json.dump(result, f, indent=2)
+    if "error" not in result:
+        print("| Figure | Measured | Target | Met |")
+        print("|---|---|---|---|")
+        for row in process_rows(result):
+            print("| " + " | ".join(row) + " |")
+    return 1 if "error" in result else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the lab in release mode with its benchmarks, runs the micro
+# benchmarks on the headless host and the process benchmark (the real lab
+# beside the floor program on Xvfb), and prints every figure as one table
+# with the targets beside them.
+#
+#   scripts/bench.sh [--duration <s>] [--min-time <s>] [--repetitions <n>]
+#
+#   --duration     seconds the two programs run side by side (default 30)
+#   --min-time     minimum time of each micro benchmark (default 0.2)
+#   --repetitions  runs of each micro benchmark; the median is shown (3)
+#
+# The build directory is build/bench unless LAB_BENCH_BUILD_DIR names
+# another. The raw figures (JSON) are kept in <build>/bench-results.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+duration=30
+min_time=0.2
+repetitions=3
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --duration) duration=$2; shift 2 ;;
+    --min-time) min_time=$2; shift 2 ;;
+    --repetitions) repetitions=$2; shift 2 ;;
+    -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
+    *) echo "$0: unknown argument $1" >&2; exit 2 ;;
+  esac
+done
+
+build=${LAB_BENCH_BUILD_DIR:-build/bench}
+results=$build/bench-results
+jobs=$(nproc)
+
+echo "== configuring and building (release) in $build" >&2
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLAB_BUILD_BENCH=ON >/dev/null
+cmake --build "$build" --target lab_bench lab_floor trelko -j "$jobs" >&2
+mkdir -p "$results"
+rm -f "$results/micro.json" "$results/process.json"
+
+echo "== micro benchmarks" >&2
+"$build/bench/lab_bench" --benchmark_min_time="$min_time" \
+  --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
+  --benchmark_out="$results/micro.json" --benchmark_out_format=json >&2 || true
+
+echo "== process benchmark (${duration} s side by side)" >&2
+python3 bench/process_bench.py --lab "$build/shell/qt/trelko" --floor "$build/bench/floor/lab_floor" \
+  --duration "$duration" --json "$results/process.json" >/dev/null || true
+
+echo >&2
+python3 bench/bench_table.py --micro "$results/micro.json" --process "$results/process.json"
