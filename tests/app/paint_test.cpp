@@ -39,40 +39,40 @@ TEST_P(PanelPixelTest, HasItsColour) {
   EXPECT_EQ(Pixel(row.x, row.y), row.colour) << row.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Panels, PanelPixelTest,
-    ::testing::Values(
-        // Simulation box: fill, the unpainted column 220 between fill and
-        // outline, outline, sunken bevel.
-        PixelRow{"box fill", 25, 410, kBlue}, PixelRow{"box gap column", 220, 300, kBlack},
-        PixelRow{"box gap row", 100, 420, kBlack},
-        PixelRow{"box outline left", 19, 300, RGB(195, 195, 195)},
-        PixelRow{"box outline right", 221, 300, RGB(195, 195, 195)},
-        PixelRow{"box bevel left", 18, 300, kSunkenDark},
-        PixelRow{"box bevel top", 100, 18, kSunkenDark},
-        PixelRow{"box bevel right", 222, 300, kSunkenLight},
-        PixelRow{"box bevel bottom", 100, 422, kSunkenLight},
-        // Stopwatch panel and its display window.
-        PixelRow{"stopwatch fill", 400, 100, kBlue},
-        PixelRow{"stopwatch outline", 240, 60, kBlack},
-        PixelRow{"stopwatch bevel left", 239, 60, kRaisedLight},
-        PixelRow{"stopwatch bevel right", 410, 60, kRaisedDark},
-        PixelRow{"display bevel left", 299, 45, kSunkenDark},
-        PixelRow{"display bevel right", 392, 45, kSunkenLight},
-        // Weights panel and central panel.
-        PixelRow{"weights bevel left", 430, 60, kRaisedLight},
-        PixelRow{"weights bevel bottom", 500, 108, kRaisedDark},
-        PixelRow{"central fill", 250, 130, RGB(255, 255, 255)},
-        PixelRow{"central bevel left", 237, 200, kRaisedLight},
-        PixelRow{"central bevel right", 673, 200, kRaisedDark},
-        PixelRow{"graph border", 309, 200, RGB(0, 87, 130)}),
-    [](const ::testing::TestParamInfo<PixelRow>& param_info) {
-      std::string name = param_info.param.what;
-      for (char& c : name) {
-        if (c == ' ') c = '_';
-      }
-      return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Panels, PanelPixelTest,
+                         ::testing::Values(
+                             // Simulation box: fill, the unpainted column 220 between fill and
+                             // outline, outline, sunken bevel.
+                             PixelRow{"box fill", 25, 410, kBlue},
+                             PixelRow{"box gap column", 220, 300, kBlack},
+                             PixelRow{"box gap row", 100, 420, kBlack},
+                             PixelRow{"box outline left", 19, 300, RGB(195, 195, 195)},
+                             PixelRow{"box outline right", 221, 300, RGB(195, 195, 195)},
+                             PixelRow{"box bevel left", 18, 300, kSunkenDark},
+                             PixelRow{"box bevel top", 100, 18, kSunkenDark},
+                             PixelRow{"box bevel right", 222, 300, kSunkenLight},
+                             PixelRow{"box bevel bottom", 100, 422, kSunkenLight},
+                             // Stopwatch panel and its display window.
+                             PixelRow{"stopwatch fill", 400, 100, kBlue},
+                             PixelRow{"stopwatch outline", 240, 60, kBlack},
+                             PixelRow{"stopwatch bevel left", 239, 60, kRaisedLight},
+                             PixelRow{"stopwatch bevel right", 410, 60, kRaisedDark},
+                             PixelRow{"display bevel left", 299, 45, kSunkenDark},
+                             PixelRow{"display bevel right", 392, 45, kSunkenLight},
+                             // Weights panel and central panel.
+                             PixelRow{"weights bevel left", 430, 60, kRaisedLight},
+                             PixelRow{"weights bevel bottom", 500, 108, kRaisedDark},
+                             PixelRow{"central fill", 250, 130, RGB(255, 255, 255)},
+                             PixelRow{"central bevel left", 237, 200, kRaisedLight},
+                             PixelRow{"central bevel right", 673, 200, kRaisedDark},
+                             PixelRow{"graph border", 309, 200, RGB(0, 87, 130)}),
+                         [](const ::testing::TestParamInfo<PixelRow>& param_info) {
+                           std::string name = param_info.param.what;
+                           for (char& c : name) {
+                             if (c == ' ') c = '_';
+                           }
+                           return name;
+                         });
 
 TEST_F(PaintTest, PrimesTheGraphPenOnTheFirstPaintOnly) {
   EXPECT_TRUE(dlg.m_graphPenReady);

@@ -125,8 +125,8 @@ TEST_F(StartupTest, EnterPressesComencar) {
 struct CountRow {
   const char* name;
   const char* text;
-  bool message;   // a validation message comes up
-  int count;      // m_oscillations afterwards
+  bool message;  // a validation message comes up
+  int count;     // m_oscillations afterwards
 };
 
 class CountBoxTest : public LabTest, public ::testing::WithParamInterface<CountRow> {};
@@ -150,7 +150,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CountRow{"word", "abc", true, 10}, CountRow{"empty", "", true, 10},
                       CountRow{"trailing_text", "12abc", false, 12},
                       CountRow{"overlong", "99999999999999999999", true, 2147483647}),
-    [](const ::testing::TestParamInfo<CountRow>& param_info) { return std::string(param_info.param.name); });
+    [](const ::testing::TestParamInfo<CountRow>& param_info) {
+      return std::string(param_info.param.name);
+    });
 
 TEST_F(StartupTest, TypingZeroAfterClearingComplainsAtOnce) {
   host->Backspace(dlg, IDC_OSCILLATIONS);  // "1": fine

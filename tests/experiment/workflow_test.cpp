@@ -59,8 +59,7 @@ TEST_F(WorkflowTest, StopShowsTheDurationAndThePeriod) {
   dlg.m_stopwatch.SetClock(dlg.m_clock + 12.3 + 1e-9);
   Press(*host, dlg, kStop);
   EXPECT_DOUBLE_EQ(dlg.m_stopwatch.GetMeasured(), 12.3);
-  EXPECT_EQ(Message(),
-            " Durada de 10 oscil\u00b7lacions:   12.3 s  (Per\u00edode: T = 1.23 s)");
+  EXPECT_EQ(Message(), " Durada de 10 oscil\u00b7lacions:   12.3 s  (Per\u00edode: T = 1.23 s)");
   EXPECT_TRUE(PlotEnabled());
   EXPECT_TRUE(dlg.m_timingAvailable);
 }
@@ -98,8 +97,8 @@ TEST_F(WorkflowTest, PlotStoresTheSquaredPeriodWithTheCountAsItStandsThen) {
   host->Click(dlg, IDC_PLOT);
   ASSERT_EQ(dlg.m_lastPoint, 0);
   EXPECT_DOUBLE_EQ(dlg.m_pointMass[0], 1.0);
-  EXPECT_DOUBLE_EQ(dlg.m_pointT2[0], (dlg.m_stopwatch.GetMeasured() / 8) *
-                                         (dlg.m_stopwatch.GetMeasured() / 8));
+  EXPECT_DOUBLE_EQ(dlg.m_pointT2[0],
+                   (dlg.m_stopwatch.GetMeasured() / 8) * (dlg.m_stopwatch.GetMeasured() / 8));
   EXPECT_EQ(Message(), " La dada ha estat acceptada i s'ha incl\u00f2s en el gr\u00e0fic");
   EXPECT_FALSE(PlotEnabled());
 }

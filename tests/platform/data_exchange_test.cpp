@@ -41,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseRow{"digit_beyond_63", std::string(63, ' ') + "5", false, 0},
                       ParseRow{"non_latin", "\xd0\x96\xd0\xb8", false, 0},
                       ParseRow{"emoji", "\xf0\x9f\x98\x80", false, 0}),
-    [](const ::testing::TestParamInfo<ParseRow>& param_info) { return std::string(param_info.param.name); });
+    [](const ::testing::TestParamInfo<ParseRow>& param_info) {
+      return std::string(param_info.param.name);
+    });
 
 TEST(RangeMessage, NamesBothBounds) {
   EXPECT_EQ(RangeMessage(1, 999), "Introdu\u00efu un nombre enter entre 1 i 999.");
