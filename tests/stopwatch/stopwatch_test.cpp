@@ -1,5 +1,3 @@
-// The stopwatch on a window surface, with pictures of known colours so that
-// the test can read what the display shows.
 #include "stopwatch/stopwatch.h"
 
 #include <gtest/gtest.h>
@@ -127,25 +125,6 @@ class StopwatchTest : public ::testing::Test {
 };
 
 constexpr const char* kBlank = "      ";
-
-TEST_F(StopwatchTest, InitPlacesEverythingAndDrawsNothing) {
-  EXPECT_FALSE(watch.IsOn());
-  EXPECT_TRUE(watch.IsStopped());
-  EXPECT_FALSE(watch.BlankShown());
-  EXPECT_EQ(watch.GetMeasured(), 0.0);
-  EXPECT_EQ(watch.GetClock(), 0.0);
-  EXPECT_EQ(surface.GetPixel(301, 35), RGB(1, 2, 3));
-
-  Paint();
-  EXPECT_FALSE(SwitchShowsOn());
-  EXPECT_EQ(surface.GetPixel(256, 34), ColourOf(IDB_SWITCH_OFF));
-  EXPECT_EQ(surface.GetPixel(254, 73), ColourOf(IDB_RESET));
-  EXPECT_EQ(surface.GetPixel(326, 73), ColourOf(IDB_START));
-  EXPECT_EQ(surface.GetPixel(361, 73), ColourOf(IDB_STOP));
-  EXPECT_EQ(Display(), kBlank);
-  // The paint's blank does not count for the periodic refresh.
-  EXPECT_FALSE(watch.BlankShown());
-}
 
 TEST_F(StopwatchTest, OffBlanksOnceThenDrawsNothing) {
   EXPECT_TRUE(Refresh());
@@ -316,58 +295,13 @@ TEST_P(StopwatchRangeTest, Display) {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, StopwatchRangeTest,
-    ::testing::Values(RangeRow{"LargestWithDecimal", 0.0, 99999.95, "99999.9"},
-                      // From 100000 s on the cells hold the integer part alone.
-                      RangeRow{"IntegerPartAlone", 0.0, 100000.05, "100000"},
-                      RangeRow{"SixNines", 0.0, 999999.0, "999999"},
-                      RangeRow{"BeyondTheCells", 0.0, 1000000.0, "ERR   "},
-                      // Beyond the int range of tenths: no undefined conversion, and ERR.
-                      RangeRow{"BeyondTheIntRange", 0.0, 1e12, "ERR   "},
-                      RangeRow{"FarBeforeTheStart", 1e12, 0.0, "ERR   "},
-                      RangeRow{"ClockNotANumber", 0.0, kNaN, "ERR   "},
-                      // A clock set back before the start counts below zero.
-                      RangeRow{"BeforeTheStart", 10.0, 0.0, "  -10.0"}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-// The hit rectangles, edges included, for the panel at (241, 20).
-struct HitRow {
-  const char* name;
-  bool running;  // powered on and started first
-  CPoint at;
-  int result;
-};
-void PrintTo(const HitRow& row, std::ostream* os) { *os << row.name; }
-
-class StopwatchHitTest : public StopwatchTest, public ::testing::WithParamInterface<HitRow> {};
-
-TEST_P(StopwatchHitTest, Edges) {
-  const HitRow& row = GetParam();
-  if (row.running) {
-    ASSERT_EQ(Click(kSwitchOn), CStopwatch::kPowerSwitched);
-    ASSERT_EQ(Click(kStart), CStopwatch::kStarted);
-  }
-  EXPECT_EQ(Click(row.at), row.result);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, StopwatchHitTest,
-    ::testing::Values(
-        HitRow{"SwitchOnTopLeft", false, {260, 51}, 0},
-        HitRow{"SwitchOnLeftOf", false, {259, 56}, 4},
-        // While off the upper part does nothing.
-        HitRow{"SwitchUpperPartWhileOff", false, {270, 43}, 4},
-        HitRow{"SwitchOffTopLeft", true, {259, 37}, 0},
-        HitRow{"SwitchLowerPartWhileOn", true, {270, 56}, 4},
-        HitRow{"ResetTopLeft", false, {257, 76}, 1},
-        HitRow{"ResetBottomRight", false, {283, 88}, 1}, HitRow{"ResetLeftOf", false, {256, 80}, 4},
-        HitRow{"ResetRightOf", false, {284, 80}, 4}, HitRow{"ResetBelow", false, {270, 89}, 4},
-        HitRow{"StartTopLeft", false, {329, 76}, 2},
-        HitRow{"StartBottomRight", false, {355, 88}, 2}, HitRow{"StartLeftOf", false, {328, 80}, 4},
-        HitRow{"StartRightOf", false, {356, 80}, 4}, HitRow{"StopTopLeft", true, {364, 76}, 3},
-        HitRow{"StopBottomRight", true, {390, 88}, 3}, HitRow{"StopLeftOf", true, {363, 80}, 4},
-        HitRow{"StopRightOf", true, {391, 80}, 4}, HitRow{"StopAbove", true, {377, 75}, 4}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, StopwatchRangeTest,
+                         ::testing::Values(RangeRow{"IntegerPartAlone", 0.0, 100000.05, "100000"},
+                                           RangeRow{"BeyondTheCells", 0.0, 1000000.0, "ERR   "},
+                                           RangeRow{"BeyondTheIntRange", 0.0, 1e12, "ERR   "},
+                                           RangeRow{"FarBeforeTheStart", 1e12, 0.0, "ERR   "},
+                                           RangeRow{"ClockNotANumber", 0.0, kNaN, "ERR   "},
+                                           RangeRow{"BeforeTheStart", 10.0, 0.0, "  -10.0"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "physics/elastic_pendulum.h"
+#include "platform/runtime.h"
+
+namespace {
+
+constexpr double kR = 0.0341392;
+constexpr double kLeft = -0.25 + kR;
+constexpr double kRight = 0.25 - kR;
+constexpr double kFloor = -1.0 + kR;
+constexpr double kCeiling = -kR;
+
+void SetUpLab(CElasticPendulum& p, double k = 27.9) {
+  p.Setup(1.0, kR, k, 0.21, 9.805, 0.02);
+  p.SetTimeStep(0.001);
+}
+
+void Place(CElasticPendulum& p, double x, double y, double vx, double vy) {
+  p.m_x = x;
+  p.m_y = y;
+  p.m_vx = vx;
+  p.m_vy = vy;
+}
+
+TEST(PendulumSetup, StartsAtRestAtTheEquilibriumDepth) {
+  CElasticPendulum p;
+  SetUpLab(p);
+  EXPECT_EQ(p.m_x, 0.02);
+  EXPECT_NEAR(p.m_y, -0.5614337, 1e-7);
+  EXPECT_EQ(p.m_vx, 0.0);
+  EXPECT_EQ(p.m_vy, 0.0);
+  EXPECT_NEAR(p.m_leftLimit, -0.2158608, 1e-7);
+  EXPECT_NEAR(p.m_rightLimit, 0.2158608, 1e-7);
+  EXPECT_NEAR(p.m_floorLimit, -0.9658608, 1e-7);
+  EXPECT_NEAR(p.m_ceilingLimit, -0.0341392, 1e-7);
+}
+
+struct LawRow {
+  double x, y, vx, vy, ax, ay;
+};
+
+class PendulumLawTest : public ::testing::TestWithParam<LawRow> {};
+
+TEST_P(PendulumLawTest, Acceleration) {
+  const LawRow& row = GetParam();
+  CElasticPendulum p;
+  SetUpLab(p);
+  Place(p, row.x, row.y, row.vx, row.vy);
+  p.ComputeAcceleration();
+  EXPECT_NEAR(p.m_ax, row.ax, 1e-12);
+  EXPECT_NEAR(p.m_ay, row.ay, 1e-12);
+}
+
+// Slack (up to the natural length): gravity and damping only. Stretched: the
+// pull 27.9 N/m per metre of stretch, towards the fixed end. At it: nothing.
+INSTANTIATE_TEST_SUITE_P(Rows, PendulumLawTest,
+                         ::testing::Values(LawRow{0.0, -0.1, 0.5, -2.0, -0.01, -9.805 + 0.04},
+                                           LawRow{0.0, -0.21, 0.0, 0.0, 0.0, -9.805},
+                                           LawRow{0.0, -0.22, 0.0, 0.0, 0.0, 27.9 * 0.01 - 9.805},
+                                           LawRow{0.0, -0.23, 0.0, 0.0, 0.0, 27.9 * 0.02 - 9.805},
+                                           LawRow{0.3, -0.4, 0.0, 0.0, -27.9 * 0.29 * 0.6,
+                                                  27.9 * 0.29 * 0.8 - 9.805},
+                                           LawRow{0.0, 0.0, 1.0, 1.0, 0.0, 0.0},
+                                           LawRow{5e-8, -5e-8, 1.0, 1.0, 0.0, 0.0}));
+
+TEST(PendulumLaw, BallAtTheFixedEndStaysThere) {
+  CElasticPendulum p;
+  SetUpLab(p);
+  Place(p, 0.0, 0.0, 0.0, 0.0);
+  for (int i = 0; i < 1000; ++i) p.Step();
+  EXPECT_EQ(std::vector<double>({p.m_x, p.m_y, p.m_vx, p.m_vy}), std::vector<double>(4, 0.0));
+}
+
+TEST(PendulumLaw, LongRunIsPinned) {
+  CElasticPendulum p;
+  SetUpLab(p);
+  Place(p, -0.1, -0.3, 0.8, 1.5);
+  for (int tick = 0; tick < 2000; ++tick) {
+    for (int i = 0; i < 50; ++i) p.Step();
+    p.Bounce();
+    p.m_drawnY = p.m_y;
+    p.m_drawnVy = p.m_vy;
+  }
+  EXPECT_EQ(p.m_x, -0x1.99e211976db3dp-7);
+  EXPECT_EQ(p.m_y, -0x1.ab6e2269e29ebp-2);
+  EXPECT_EQ(p.m_vx, -0x1.bd6e2edc302bp-11);
+  EXPECT_EQ(p.m_vy, -0x1.f3f2bafdcf10ap-2);
+}
+
+TEST(PendulumFreeBall, EverySetupThrowsAnewWithinRange) {
+  LabSrand(12345);
+  CElasticPendulum p;
+  bool sides[2] = {false, false};
+  double lastVx = 0.0;
+  for (int i = 0; i < 200; ++i) {
+    p.Setup(1.0, kR, 0.0, 0.21, 9.805, 0.02);
+    EXPECT_EQ(p.m_x, 0.02);
+    EXPECT_NEAR(p.m_y, -0.2, 1e-15);
+    EXPECT_TRUE(std::fabs(p.m_vx) >= 0.2 && std::fabs(p.m_vx) <= 1.0) << p.m_vx;
+    EXPECT_TRUE(p.m_vy >= 0.0 && p.m_vy <= 2.0) << p.m_vy;
+    EXPECT_NE(p.m_vx, lastVx);
+    sides[p.m_vx > 0] = true;
+    lastVx = p.m_vx;
+  }
+  EXPECT_TRUE(sides[0] && sides[1]);
+}
+
+struct WallRow {
+  const char* name;
+  double k, x, y, vx, vy, ax, ay, drawnY, drawnVy;
+  double xAfter, yAfter, vxAfter, vyAfter;
+};
+
+class PendulumWallTest : public ::testing::TestWithParam<WallRow> {};
+
+TEST_P(PendulumWallTest, Bounce) {
+  const WallRow& row = GetParam();
+  CElasticPendulum p;
+  SetUpLab(p, row.k);
+  Place(p, row.x, row.y, row.vx, row.vy);
+  p.m_ax = row.ax;
+  p.m_ay = row.ay;
+  p.m_drawnY = row.drawnY;
+  p.m_drawnVy = row.drawnVy;
+  p.Bounce();
+  EXPECT_NEAR(p.m_x, row.xAfter, 1e-12);
+  EXPECT_NEAR(p.m_y, row.yAfter, 1e-12);
+  EXPECT_NEAR(p.m_vx, row.vxAfter, 1e-12);
+  EXPECT_NEAR(p.m_vy, row.vyAfter, 1e-12);
+}
+
+// Side walls and ceiling: the speed at the crossing (back by the current
+// acceleration), reversed at half. Floor: half the free-fall speed from the
+// drawn state; below 0.1 m/s the ball rests and keeps 95 % sideways.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PendulumWallTest,
+    ::testing::Values(WallRow{"Left", 27.9, kLeft - 0.01, -0.5, -1.0, 0.2, 2.0, -3.0, 0, 0, kLeft,
+                              -0.5, 0.51, 0.23},
+                      WallRow{"Right", 27.9, kRight + 0.02, -0.5, 2.0, 0.0, -4.0, 0.0, 0, 0, kRight,
+                              -0.5, -1.02, 0.0},
+                      WallRow{"LeftRollingOnTheFloor", 27.9, kLeft - 0.01, kFloor, -1.0, 0.0, 0.0,
+                              0.0, kFloor, 0, kLeft, kFloor, 1.0, 0.0},
+                      WallRow{"FloorFast", 27.9, 0.0, kFloor - 0.01, 0.3, -2.0, 0.0, 0.0,
+                              kFloor + 0.1, -1.0, 0.0, kFloor, 0.3,
+                              0.5 * std::sqrt(1.0 + 2 * 9.805 * 0.1)},
+                      WallRow{"FloorSlowStays", 27.9, 0.0, kFloor - 0.001, 0.3, -0.05, 0.0, 0.0,
+                              kFloor + 1e-4, -0.01, 0.0, kFloor, 0.3 * 0.95, 0.0},
+                      WallRow{"CeilingFast", 27.9, 0.0, kCeiling + 0.01, 0.0, 1.0, 0.0, -9.805,
+                              -0.5, 0, 0.0, kCeiling, 0.0, -0.5 * (1.0 + 0.01 * 9.805)},
+                      WallRow{"CeilingSlowStops", 27.9, 0.0, kCeiling + 0.001, 0.0, 0.1, 0.0,
+                              -9.805, -0.5, 0, 0.0, kCeiling, 0.0, 0.0},
+                      WallRow{"FreeBallCreepStops", 0.0, 0.0, -0.5, 0.005, 0.0, 0.0, 0.0, -0.5, 0,
+                              0.0, -0.5, 0.0, 0.0},
+                      WallRow{"StringBallCreepKept", 27.9, 0.0, -0.5, 0.005, 0.0, 0.0, 0.0, -0.5, 0,
+                              0.0, -0.5, 0.005, 0.0}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct Press {
+  int px, py;
+  const char* key;
+  int phase;
+  double dt;
+};
+
+struct MouseRow {
+  const char* name;
+  std::vector<Press> presses;
+  double x, y, vx, vy;
+};
+
+class PendulumMouseTest : public ::testing::TestWithParam<MouseRow> {};
+
+TEST_P(PendulumMouseTest, PlacesOrThrows) {
+  const MouseRow& row = GetParam();
+  CElasticPendulum p;
+  SetUpLab(p);
+  for (const Press& press : row.presses) {
+    p.SetTimeStep(press.dt);
+    p.MouseAction(press.px, press.py, press.key, press.phase);
+  }
+  EXPECT_NEAR(p.m_x, row.x, 1e-12);
+  EXPECT_NEAR(p.m_y, row.y, 1e-12);
+  EXPECT_NEAR(p.m_vx, row.vx, 1e-9);
+  EXPECT_NEAR(p.m_vy, row.vy, 1e-9);
+}
+
+// The box: pixels 20..220 x 20..420 for x -0.25..0.25 m, y -1..0 m.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PendulumMouseTest,
+    ::testing::Values(
+        MouseRow{"LeftMiddle", {{120, 220, "izq", 0, 0.001}}, 0.0, -0.5, 0, 0},
+        MouseRow{"LeftCorner", {{20, 420, "izq", 0, 0.001}}, kLeft, kFloor, 0, 0},
+        MouseRow{"LeftFarOutside", {{900, -50, "izq", 0, 0.001}}, kRight, kCeiling, 0, 0},
+        MouseRow{"RightCorner", {{20, 420, "der", 0, 0.0}}, kLeft + 0.002, kFloor + 0.002, 0, 0},
+        MouseRow{"RightOppositeCorner",
+                 {{220, 20, "der", 0, 0.0}},
+                 kRight - 0.002,
+                 kCeiling - 0.002,
+                 0,
+                 0},
+        MouseRow{
+            "Throw", {{120, 220, "der", 0, 0.0}, {140, 220, "der", 1, 0.001}}, 0.0, -0.5, 0.5, 0},
+        MouseRow{"ThrowWithoutTimeStep",
+                 {{120, 220, "der", 0, 0.0}, {140, 220, "der", 1, 0.0}},
+                 0.0,
+                 -0.5,
+                 0,
+                 0},
+        MouseRow{"UnknownKey", {{120, 220, "mid", 0, 0.001}}, 0.02, -(9.805 / 27.9) - 0.21, 0, 0}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
