@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 
 #include "shell/qt/pixel_painting.h"
+#include "shell/qt/run_report.h"
 #include "shell/qt/template_style.h"
 
 PictureControl::PictureControl(const QImage& picture, QWidget* parent)
@@ -15,4 +16,5 @@ PictureControl::PictureControl(const QImage& picture, QWidget* parent)
 void PictureControl::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   PaintPixelsExactly(painter, m_picture, QPoint(0, 0), event->region(), DialogBackground());
+  run_report::NoteFrame();
 }

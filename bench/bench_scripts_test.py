@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""Checks of the benchmark scripts' parsing and arithmetic (no programs run).
+
+  python3 bench/bench_scripts_test.py
+"""
+
+import json
+import os
+import sys
+import tempfile
+import unittest
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import bench_table  # noqa: E402
+import process_bench as pb  # noqa: E402
+
+
+class ReportLine(unittest.TestCase):
+    def test_parses_the_three_figures(self):
+        self.assertEqual(pb.parse_report("first_frame_ms=183 ticks=642 run_ms=32047\n"),
+                         {"first_frame_ms": 183.0, "ticks": 642.0, "run_ms": 32047.0})
+
+    def test_a_missing_figure_or_an_empty_file_gives_none(self):
+        for text in ("", "first_frame_ms=183 ticks=642\n", "garbage"):
+            with self.subTest(text=text):
+                self.assertIsNone(pb.parse_report(text))
+
+    def test_no_frame_yet_stays_negative(self):
+        self.assertEqual(pb.parse_report("first_frame_ms=-1 ticks=0 run_ms=0")["first_frame_ms"],
+                         -1.0)
+
+
+class ProcStat(unittest.TestCase):
+    def test_command_names_with_spaces_and_parentheses(self):
+        tail = " S 1 2 3 4 5 6 7 8 9 10 250 50 0 0 20 0 1 0"
+        for name in ("(trelko)", "(my (odd) name)", "(a b)"):
+            with self.subTest(name=name):
+                self.assertAlmostEqual(pb.parse_cpu_seconds(f"4242 {name}{tail}"),
+                                       300 / pb.CLK_TCK)
+
+
+class ExpectedTicks(unittest.TestCase):
+    def test_counts_the_first_tick_and_leaves_out_the_held_time(self):
+        for run_ms, held_ms, expected in ((0, 0, 1), (49, 0, 1), (50, 0, 2), (30000, 0, 601),
+                                          (30000, 100, 599)):
+            with self.subTest(run_ms=run_ms, held_ms=held_ms):
+                self.assertEqual(pb.expected_ticks(run_ms, held_ms), expected)
+
+
+def process_result(lab_first=250.0, lab_ticks=600):
+    def program(cpu, rss_mib, first, mapped, ticks):
+        return {"cpu_s_per_min": cpu, "x_server_cpu_s_per_min": 0.2,
+                "rss_peak_kib": rss_mib * 1024, "first_frame_ms": first, "mapped_ms": mapped,
+                "startup_reported": True, "ticks": ticks,
+                "expected_ticks": None if ticks is None else 600}
+    return {"measured_s": 30.0, "programs": {
+        "lab": program(0.9, 40.0, lab_first, 330.0, lab_ticks),
+        "floor": program(0.5, 26.0, 200.0, 300.0, 600)}}
+
+
+class ProcessRows(unittest.TestCase):
+    def rows(self, result):
+        return {r[0]: r for r in pb.process_rows(result)}
+
+    def test_ratios_against_the_targets(self):
+        rows = self.rows(process_result())
+        self.assertEqual(rows["CPU, lab / floor"][1:], ("1.80 x", "<= 1.5 x", "**no**"))
+        self.assertEqual(rows["peak RSS, lab - floor, MB"][1:], ("+14.0", "<= +10", "**no**"))
+        self.assertEqual(rows["start-up, lab / floor"][1:], ("1.25 x", "<= 1.3 x", "yes"))
+        self.assertEqual(rows["lab: timer ticks / expected"][1:],
+                         ("600 / 600 = 100.0 %", ">= 99 %", "yes"))
+
+    def test_a_program_without_its_report_shows_na(self):
+        rows = self.rows(process_result(lab_first=None, lab_ticks=None))
+        self.assertEqual(rows["start-up, lab / floor"][1:], ("n/a", "<= 1.3 x", "n/a"))
+        self.assertEqual(rows["lab: timer ticks / expected"][1:], ("n/a", ">= 99 %", "n/a"))
+        self.assertTrue(rows["lab: start-up to first frame (own report, median), ms"][1]
+                        .startswith("n/a"))
+
+
+class MicroJson(unittest.TestCase):
+    def write(self, benchmarks):
+        f = tempfile.NamedTemporaryFile("w", suffix=".json", delete=False)
+        json.dump({"context": {}, "benchmarks": benchmarks}, f)
+        f.close()
+        self.addCleanup(os.remove, f.name)
+        return f.name
+
+    def test_takes_the_median_and_converts_to_microseconds(self):
+        def aggregate(kind, cpu):
+            return {"name": f"BM_Paint/points:0_{kind}", "run_name": "BM_Paint/points:0",
+                    "run_type": "aggregate", "aggregate_name": kind, "repetitions": 3,
+                    "cpu_time": cpu, "time_unit": "ms"}
+        path = self.write([aggregate("mean", 9.0), aggregate("median", 0.25),
+                           aggregate("stddev", 1.0)])
+        _, medians = bench_table.micro_medians(path)
+        self.assertAlmostEqual(medians["BM_Paint/points:0"]["cpu_us"], 250.0)
+        rows = {r[0]: r for r in bench_table.micro_rows(medians)}
+        self.assertEqual(rows["full paint, empty table"][1:], ("250.0 µs", "<= 3 ms", "yes"))
+        self.assertEqual(rows["timer tick, stopwatch off"][1], "n/a")
+
+    def test_a_single_run_and_a_failed_benchmark(self):
+        path = self.write([
+            {"name": "BM_Tick_StopwatchOff", "run_name": "BM_Tick_StopwatchOff",
+             "run_type": "iteration", "cpu_time": 25000.0, "time_unit": "ns"},
+            {"name": "BM_Tick_StopwatchRunning", "run_name": "BM_Tick_StopwatchRunning",
+             "run_type": "iteration", "error_occurred": True,
+             "error_message": "the stopwatch did not start"}])
+        _, medians = bench_table.micro_medians(path)
+        rows = {r[0]: r for r in bench_table.micro_rows(medians)}
+        self.assertEqual(rows["timer tick, stopwatch off"][1:], ("25.0 µs", "<= 20 µs", "**no**"))
+        self.assertEqual(rows["timer tick, stopwatch running"][1],
+                         "failed: the stopwatch did not start")
+
+
+if __name__ == "__main__":
+    unittest.main()
