@@ -17,6 +17,7 @@
 
 #include "shell/qt/client_area.h"
 #include "shell/qt/picture_control.h"
+#include "shell/qt/qt_host.h"
 #include "shell/qt/run_report.h"
 #include "shell/qt/template_style.h"
 
@@ -28,8 +29,8 @@ constexpr std::uint32_t kStaticCenter = 0x1u;
 constexpr unsigned kMinimumTimerPeriod = 10;
 }  // namespace
 
-DialogWindow::DialogWindow(Dialog& dialog, const DialogTemplate& source)
-    : QDialog(nullptr, WindowFlags(source)), m_dialog(&dialog), m_source(source) {
+DialogWindow::DialogWindow(QtHost& host, Dialog& dialog, const DialogTemplate& source)
+    : QDialog(nullptr, WindowFlags(source)), m_host(host), m_dialog(&dialog), m_source(source) {
   setWindowTitle(ToQString(source.caption));
   setFont(DialogFont(source));
   setPalette(DialogPalette(palette()));
@@ -215,6 +216,19 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
   // The close button is the close command; the dialog ends the window
   // (through EndModal) if it agrees.
   event->ignore();
+  if (m_dialog == nullptr || m_dialog->IsEnding()) return;
+  // A message box or a dialog over this window was started by one of its
+  // handlers: it ends now, its loop returns, and the handler finishes before
+  // the dialog gets the command.
+  if (m_host.EndAbove(*m_dialog) && m_depth > 0) {
+    m_closePending = true;
+    return;
+  }
+  Dispatch([](Dialog& d) { d.DispatchSysCommand(SC_CLOSE); });
+}
+
+void DialogWindow::DeliverPendingClose() {
+  m_closePending = false;
   Dispatch([](Dialog& d) { d.DispatchSysCommand(SC_CLOSE); });
 }
 
@@ -294,8 +308,10 @@ void DialogWindow::SetTimer(unsigned id, unsigned milliseconds) {
     timer = new QTimer(this);
     timer->setTimerType(Qt::PreciseTimer);
     connect(timer, &QTimer::timeout, this, [this, id] {
-      run_report::NoteTick();
-      Dispatch([id](Dialog& d) { d.DispatchTimer(id); });
+      Dispatch([id](Dialog& d) {
+        run_report::NoteTick();
+        d.DispatchTimer(id);
+      });
     });
     m_timers.emplace_back(id, timer);
   }

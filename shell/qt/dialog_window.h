@@ -7,7 +7,9 @@
 // button clicks, edit changes, Enter, Escape, the close command, timers,
 // mouse input over the client area and a full paint whenever the window is
 // exposed. Only the dialog ends the window (EndModal); Escape and the close
-// button ask the dialog.
+// button ask the dialog. A close while a message box or another dialog runs
+// over the window ends those first, and reaches the dialog once the handler
+// that started them has returned.
 #pragma once
 
 #include <QDialog>
@@ -22,6 +24,7 @@
 #include "platform/resources.h"
 
 class ClientArea;
+class QtHost;
 class QTimer;
 class QWindow;
 
@@ -33,7 +36,7 @@ class DialogWindow : public QDialog {
     QString text;
   };
 
-  DialogWindow(Dialog& dialog, const DialogTemplate& source);
+  DialogWindow(QtHost& host, Dialog& dialog, const DialogTemplate& source);
   ~DialogWindow() override;
 
   const DialogTemplate& Source() const { return m_source; }
@@ -61,6 +64,7 @@ class DialogWindow : public QDialog {
     ++m_depth;
     std::forward<Message>(message)(*m_dialog);
     --m_depth;
+    if (m_depth == 0 && m_closePending) DeliverPendingClose();
   }
 
   // --- controls -------------------------------------------------------------
@@ -105,7 +109,9 @@ class DialogWindow : public QDialog {
   QWidget* CreateButton(const ControlTemplate& control);
   QWidget* CreateEdit(const ControlTemplate& control);
   QWidget* CreateStatic(const ControlTemplate& control);
+  void DeliverPendingClose();
 
+  QtHost& m_host;
   Dialog* m_dialog;
   const DialogTemplate& m_source;
   ClientArea* m_client = nullptr;
@@ -116,4 +122,6 @@ class DialogWindow : public QDialog {
   const Icon* m_smallIcon = nullptr;
   QPointer<QWindow> m_exposeWatched;
   int m_depth = 0;
+  // A close that waits for the running handler to return.
+  bool m_closePending = false;
 };

@@ -10,6 +10,7 @@
 #include "shell/qt/run_report.h"
 #include "shell/qt/template_style.h"
 #include "shell/qt/termination.h"
+#include "shell/qt/x11_close_requests.h"
 
 int main(int argc, char* argv[]) {
   run_report::StartClock();
@@ -19,7 +20,6 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("trelko"));
   QApplication::setApplicationVersion(QStringLiteral(LAB_VERSION));
-  EndCleanlyOnTermination();
 
   // The application's name and icon are the main window's.
   InstallResources(LabResources());
@@ -29,6 +29,8 @@ int main(int argc, char* argv[]) {
   if (const Icon* icon = LoadIcon(IDR_MAINFRAME)) QApplication::setWindowIcon(ToQIcon(*icon));
 
   QtHost host;
+  EndCleanlyOnTermination(host);
+  const X11CloseRequests closeRequests;
   SetWindowHost(&host);
   const int status = RunLabApplication();
   SetWindowHost(nullptr);

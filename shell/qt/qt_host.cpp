@@ -46,7 +46,12 @@ DialogWindow* QtHost::WindowOf(const Dialog& dialog) {
 int QtHost::RunModal(Dialog& dialog) {
   const DialogTemplate* source = FindDialogTemplate(dialog.TemplateId());
   if (source == nullptr) return -1;
-  auto* window = new DialogWindow(dialog, *source);
+  if (m_endingAll) {
+    dialog.EndDialog(IDCANCEL);
+    return dialog.Result();
+  }
+  m_levels.push_back(Level{&dialog, nullptr});
+  auto* window = new DialogWindow(*this, dialog, *source);
   void* const previous = dialog.HostData();
   dialog.SetHostData(window);
 
@@ -66,7 +71,48 @@ int QtHost::RunModal(Dialog& dialog) {
   } else {
     delete window;
   }
+  Leave();
   return result;
+}
+
+void QtHost::Leave() {
+  m_levels.pop_back();
+  if (m_levels.empty()) m_endingAll = false;
+}
+
+bool QtHost::EndAbove(const Dialog& dialog) {
+  for (std::size_t i = 0; i < m_levels.size(); ++i) {
+    if (m_levels[i].dialog == &dialog) return EndLevelsFrom(i + 1);
+  }
+  return false;
+}
+
+void QtHost::EndAll() {
+  if (m_levels.empty()) return;
+  m_endingAll = true;
+  EndLevelsFrom(0);
+}
+
+bool QtHost::EndLevelsFrom(std::size_t first) {
+  // A popup menu (the window menu) lies over every level; closing it ends
+  // its loop with no item chosen.
+  for (QWidget* popup = QApplication::activePopupWidget(); popup != nullptr;) {
+    popup->close();
+    QWidget* next = QApplication::activePopupWidget();
+    popup = next != popup ? next : nullptr;
+  }
+  bool ended = false;
+  for (std::size_t i = m_levels.size(); i > first; --i) {
+    const Level level = m_levels[i - 1];
+    if (level.box != nullptr) {
+      level.box->done(QMessageBox::Ok);
+      ended = true;
+    } else if (!level.dialog->IsEnding()) {
+      level.dialog->EndDialog(IDCANCEL);
+      ended = true;
+    }
+  }
+  return ended;
 }
 
 void QtHost::EndModal(Dialog& dialog, int result) {
@@ -97,13 +143,16 @@ void QtHost::FocusControl(Dialog& dialog, int id) {
 
 int QtHost::MessageBox(Dialog* owner, std::string_view text, std::string_view caption,
                        unsigned type) {
+  if (m_endingAll) return IDOK;
   QWidget* parent = owner != nullptr ? WindowOf(*owner) : nullptr;
   if (parent != nullptr && !parent->isVisible()) parent = nullptr;
   if (parent == nullptr) parent = QApplication::activeModalWidget();
   const QString title =
       caption.empty() ? QGuiApplication::applicationDisplayName() : ToQString(caption);
   QMessageBox box(MessageIcon(type), title, ToQString(text), QMessageBox::Ok, parent);
+  m_levels.push_back(Level{nullptr, &box});
   box.exec();
+  Leave();
   return IDOK;
 }
 

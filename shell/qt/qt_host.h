@@ -3,13 +3,21 @@
 // Each modal dialog gets a DialogWindow built from its template, with a
 // nested event loop of its own; timers are precise Qt timers; message boxes
 // are Qt's. A QApplication must exist for the life of the host.
+//
+// The host keeps the modal levels that run, outermost first: each running
+// dialog and each message box over them. A window that is closed while
+// levels run over it ends them first (see DialogWindow::closeEvent); EndAll
+// ends every level, for a clean exit on a termination signal.
 #pragma once
 
 #include <QElapsedTimer>
+#include <cstddef>
+#include <vector>
 
 #include "platform/window_host.h"
 
 class DialogWindow;
+class QDialog;
 
 class QtHost : public WindowHost {
  public:
@@ -47,6 +55,26 @@ class QtHost : public WindowHost {
 
   long ElapsedMilliseconds() override;
 
+  // Ends every level that runs over the dialog's own, innermost first: an
+  // open popup menu closes, a message box ends as if answered, a dialog
+  // ends with IDCANCEL. Returns true when a message box or dialog ended.
+  bool EndAbove(const Dialog& dialog);
+  // Ends every level; until the outermost has returned, dialogs that start
+  // end at once with IDCANCEL and message boxes return IDOK unseen.
+  void EndAll();
+  // The number of modal levels running (dialogs and message boxes).
+  std::size_t RunningLevels() const { return m_levels.size(); }
+
  private:
+  // A running dialog, or a message box (dialog == nullptr).
+  struct Level {
+    Dialog* dialog;
+    QDialog* box;
+  };
+  bool EndLevelsFrom(std::size_t first);
+  void Leave();
+
   QElapsedTimer m_clock;
+  std::vector<Level> m_levels;
+  bool m_endingAll = false;
 };

@@ -1,7 +1,10 @@
-// Ends the program cleanly on SIGTERM or SIGINT: every running event loop is
-// left, the dialogs are destroyed as after Escape and the program exits
-// with status 0.
+// Ends the program cleanly on SIGTERM or SIGINT: every running dialog and
+// message box ends (QtHost::EndAll), the dialogs are destroyed as after
+// Escape and the program exits with status 0.
 #pragma once
 
-// Installs the handlers; call once a QApplication exists.
-void EndCleanlyOnTermination();
+class QtHost;
+
+// Installs the handlers for the host; call once a QApplication exists.
+// Calling it again moves them to another host.
+void EndCleanlyOnTermination(QtHost& host);

@@ -1,11 +1,16 @@
 // The windows built from the lab's templates: frames, sizes, controls in
 // place, stacking, the pictures' pixels.
 #include <gtest/gtest.h>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionFrame>
+#include <string>
 
+#include "experiment/messages.h"
+#include "platform/runtime.h"
 #include "res/resource_ids.h"
 #include "shell/qt/client_area.h"
 #include "shell/qt/picture_control.h"
@@ -174,29 +179,50 @@ TEST(DialogWindow, PresentNowPutsChangesOnTheScreenBeforeReturning) {
 namespace {
 
 // Every message of the lab, in its longest form, can be read whole in the
-// message line at the control font.
+// message line at the control font: it fits the line's text area, and the
+// line does not scroll when the cursor goes to the end of the text.
 TEST(DialogWindow, EveryMessageFitsTheMessageLineWhole) {
-  const char* const messages[] = {
-      " Fes mesures per determinar la constant el\u00e0stica i despr\u00e9s g",
-      " Massa penjada del fil el\u00e0stic = 1.9 kg",
-      " Durada de 999 oscil\u00b7lacions: 99999.9 s  (Per\u00edode: T = 100.10 s)",
-      " Determina la constant el\u00e0stica",
-      " Error: Les oscil\u00b7lacions no s'han cronometrat.",
-      " No es poden incloure m\u00e9s dades. Pulsa el bot\u00f3 comen\u00e7ar per reiniciar",
-      " La dada ha estat acceptada i s'ha incl\u00f2s en el gr\u00e0fic",
-      " El pendent de la recta dibuixada \u00e9s: -12.34. Per tant, k = -99.99 N/m",
-      " El pendent de la recta no s'ha pogut calcular",
+  const std::string messages[] = {
+      kWelcomeMessage,
+      Format(kMassMessage, 1.9),
+      Format(kDurationMessage, 999, 99999.9, 100.1),
+      kNewSeriesMessage,
+      kNotTimedMessage,
+      kTableFullMessage,
+      kPointAcceptedMessage,
+      Format(kFitMessage, -12.34, -99.99),
+      kFitFailedMessage,
   };
   ProbeDialog dialog(IDD_MAIN);
   RunScripted(dialog, [&](DialogWindow& w) {
     auto* line = qobject_cast<QLineEdit*>(w.Control(IDC_MESSAGE));
     ASSERT_NE(line, nullptr);
+    EXPECT_EQ(QFontInfo(line->font()).family(), QStringLiteral("Liberation Sans"));
+    // The text area: the style's contents rectangle less the text margins
+    // and the two pixels a line edit keeps on either side.
+    QStyleOptionFrame option;
+    option.initFrom(line);
+    option.lineWidth = line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, line);
+    const QRect contents =
+        line->style()->subElementRect(QStyle::SE_LineEditContents, &option, line);
     const QMargins margins = line->textMargins();
-    // A line edit keeps a couple of pixels of its own inside its frame.
-    const int room = line->contentsRect().width() - margins.left() - margins.right() - 4;
+    const int room = contents.width() - margins.left() - margins.right() - 2 * 2;
     const QFontMetrics metrics(line->font());
-    for (const char* message : messages) {
-      EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(message)), room) << message;
+    const auto cursorX = [line] {
+      return line->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    };
+    for (const std::string& message : messages) {
+      SCOPED_TRACE(message);
+      const QString text = QString::fromUtf8(message);
+      const int width = metrics.horizontalAdvance(text);
+      EXPECT_LE(width, room);
+      line->setText(text);
+      line->setCursorPosition(0);
+      line->grab();  // a paint: the line scrolls to keep the cursor in view
+      const int start = cursorX();
+      line->setCursorPosition(static_cast<int>(text.size()));
+      line->grab();
+      EXPECT_EQ(cursorX() - start, width) << "the line scrolled";
     }
   });
 }
