@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -28,11 +29,10 @@ inline void InstallPictures() {
     std::vector<BitmapResource> bitmaps;
     ResourceTable table;
     void Add(int id, int w, int h) {
-      std::vector<std::uint32_t> p(static_cast<std::size_t>(w * h), ToPixel(PictureColor(id)));
+      std::vector<std::uint32_t>& p = pixels.emplace_back(w * h, ToPixel(PictureColor(id)));
       if (id == kPatternImage)
         for (int i = 0; i < w * h; ++i) p[i] = ToPixel(PatternColor(i % w, i / w));
-      pixels.push_back(std::move(p));
-      bitmaps.push_back({id, Bitmap{w, h, nullptr}});
+      bitmaps.push_back({id, Bitmap{w, h, p.data()}});
     }
     Store() {
       for (int id = 130; id <= 144; ++id) Add(id, id == 141 ? 2 : 15, id == 141 ? 2 : 22);
@@ -41,7 +41,6 @@ inline void InstallPictures() {
       for (int id = 151; id <= 156; ++id) Add(id, 32, 17);
       for (int id = 157; id <= 160; ++id) Add(id, 60, 86);
       Add(kPatternImage, 4, 3);
-      for (std::size_t i = 0; i < bitmaps.size(); ++i) bitmaps[i].bitmap.pixels = pixels[i].data();
       table.bitmaps = bitmaps;
     }
   } store;
@@ -50,32 +49,26 @@ inline void InstallPictures() {
 
 class SurfaceTest : public ::testing::Test {
  protected:
-  SurfaceTest() : surface(700, 440, kPaper), dc(surface) { InstallPictures(); }
+  SurfaceTest() { InstallPictures(); }
 
   COLORREF At(int x, int y) const { return surface.GetPixel(x, y); }
-  // Pixels of a region (both corners inclusive) that are not paper, and
-  // their bounding box.
-  struct Ink {
-    int count = 0, left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
-  };
-  Ink InkIn(int x0, int y0, int x1, int y1) const {
-    Ink ink;
+  // Pixels of a region, both corners inclusive, that are not paper.
+  int InkIn(int x0, int y0, int x1, int y1) const {
+    int count = 0;
     for (int y = y0; y <= y1; ++y)
-      for (int x = x0; x <= x1; ++x)
-        if (surface.GetPixel(x, y) != kPaper) {
-          ++ink.count;
-          ink.left = std::min(ink.left, x);
-          ink.right = std::max(ink.right, x);
-          ink.top = std::min(ink.top, y);
-          ink.bottom = std::max(ink.bottom, y);
-        }
-    return ink;
+      for (int x = x0; x <= x1; ++x) count += surface.GetPixel(x, y) != kPaper;
+    return count;
   }
-  void Wipe() { CDC(surface).FillSolidRect(surface.Bounds(), kPaper); }
-  int Painted() const { return InkIn(0, 0, surface.Width() - 1, surface.Height() - 1).count; }
+  int Painted() const { return InkIn(0, 0, surface.Width() - 1, surface.Height() - 1); }
+  // Whether the surface holds exactly what was drawn on `expected`.
+  bool AsExpected() const {
+    return std::equal(surface.Data(), surface.Data() + 700 * 440, paper.Data());
+  }
 
-  Surface surface;
-  CDC dc;
+  Surface surface{700, 440, kPaper};
+  CDC dc{surface};
+  Surface paper{700, 440, kPaper};
+  CDC expected{paper};
 };
 
 }  // namespace draw_test
