@@ -111,15 +111,6 @@ TEST_F(LabSeriesTest, ARestoreSwapsSoItCanBeUndone) {
   EXPECT_EQ(Message(), kPointAcceptedMessage);
 }
 
-TEST_F(LabSeriesTest, StartOnAnEmptyTableKeepsThePreviousSeries) {
-  PlotThree();
-  const PointSeries table = dlg.CurrentSeries();
-  host->Click(dlg, IDC_START);
-  host->Key(dlg, VK_RETURN);  // Enter: "Començar" again, on the empty table
-  EXPECT_EQ(Kept()->previous, table);
-  EXPECT_TRUE(RestoreEnabled());
-}
-
 // The lab started with a kept text already in the state.
 class LabStartupSeriesTest : public ::testing::Test {
  protected:
@@ -170,19 +161,5 @@ INSTANTIATE_TEST_SUITE_P(
                       std::string("trelko-series 1\ncurrent 1\n1 nan\nprevious 0\n"),
                       std::string("trelko-series 1\ncurrent 1\n5 1\nprevious 0\n"),
                       std::string(1 << 20, '\n')));
-
-TEST_F(LabStartupSeriesTest, AStateThatCannotBeWrittenLeavesTheTableIntact) {
-  host->SetStateWritable(false);
-  host->Open(dlg);
-  dlg.m_stopwatch.SetClock(0);
-  lab_actions::Press(*host, dlg, kPowerOn);
-  lab_actions::Press(*host, dlg, kStart);
-  host->Tick(dlg, 200);
-  lab_actions::Press(*host, dlg, kStop);
-  ASSERT_TRUE(host->Click(dlg, IDC_PLOT));
-  EXPECT_EQ(dlg.m_lastPoint, 0);
-  EXPECT_TRUE(host->MessageBoxes().empty());
-  EXPECT_EQ(host->Text(dlg, IDC_MESSAGE), kPointAcceptedMessage);
-}
 
 }  // namespace

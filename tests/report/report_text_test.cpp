@@ -83,46 +83,11 @@ TEST(FitSeries, StandardErrorsAgreeWithTheExactOnes) {
   EXPECT_NEAR(fit.kError, 1.216259055934029236514195, 1e-11);
 }
 
-struct FitRow {
-  const char* name;
-  PointSeries series;
-  bool fitted;
-  bool failed;
-  bool hasK;
-};
-
-class FitSeriesTest : public ::testing::TestWithParam<FitRow> {};
-
-TEST_P(FitSeriesTest, FitsFromThreePointsAndNeverDividesByZero) {
-  const FitWithErrors fit = FitSeries(GetParam().series);
-  EXPECT_EQ(fit.fitted, GetParam().fitted);
-  EXPECT_EQ(fit.failed, GetParam().failed);
-  EXPECT_EQ(fit.hasK, GetParam().hasK);
-  if (fit.fitted) {
-    EXPECT_TRUE(std::isfinite(fit.slopeError));
-    EXPECT_TRUE(std::isfinite(fit.interceptError));
-    EXPECT_GE(fit.slopeError, 0.0);
-  }
-  if (fit.hasK) {
-    EXPECT_TRUE(std::isfinite(fit.kError));
-  }
-}
-
 PointSeries Series(std::initializer_list<std::pair<double, double>> points) {
   PointSeries s;
   for (const auto& [m, t2] : points) s.Add(m, t2);
   return s;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FitSeriesTest,
-    ::testing::Values(
-        FitRow{"Empty", {}, false, false, false},
-        FitRow{"TwoPoints", Series({{0.7, 1.0}, {1.0, 1.4}}), false, false, false},
-        FitRow{"OnALine", Series({{1.0, 1.4}, {1.5, 2.1}, {2.0, 2.8}}), true, false, true},
-        FitRow{"SameMass", Series({{1.2, 1.69}, {1.2, 1.70}, {1.2, 1.71}}), false, true, false},
-        FitRow{"FlatLine", Series({{1.0, 2.0}, {1.5, 2.0}, {2.0, 2.0}}), true, false, false}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Report, KnownTableAsTabTextHtmlAndCsv) {
   const ReportGrid grid = BuildReport(report_tables::KnownSeries());

@@ -12,7 +12,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -63,40 +62,6 @@ TEST(QtHostReport, TheStateLivesInItsFolderAndOnlyUnderPlainNames) {
   EXPECT_FALSE(host.ReadState("huge").has_value());
   std::filesystem::remove_all(folder);
 }
-
-struct StateFolderRow {
-  const char* name;
-  const char* xdgStateHome;  // nullptr: unset
-  const char* home;
-  const char* folder;
-};
-
-class StateFolderTest : public ::testing::TestWithParam<StateFolderRow> {};
-
-TEST_P(StateFolderTest, FromTheEnvironment) {
-  const QByteArray savedState = qgetenv("XDG_STATE_HOME");
-  const QByteArray savedHome = qgetenv("HOME");
-  if (GetParam().xdgStateHome != nullptr) {
-    qputenv("XDG_STATE_HOME", GetParam().xdgStateHome);
-  } else {
-    qunsetenv("XDG_STATE_HOME");
-  }
-  qputenv("HOME", GetParam().home);
-  const std::string folder = desktop_files::StateFolder();
-  qputenv("XDG_STATE_HOME", savedState);
-  qputenv("HOME", savedHome);
-  EXPECT_EQ(folder, GetParam().folder);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, StateFolderTest,
-    ::testing::Values(StateFolderRow{"Absolute", "/var/st", "/home/a", "/var/st/trelko"},
-                      StateFolderRow{"Unset", nullptr, "/home/a", "/home/a/.local/state/trelko"},
-                      StateFolderRow{"Empty", "", "/home/a", "/home/a/.local/state/trelko"},
-                      StateFolderRow{"Relative", "relative/st", "/home/a",
-                                     "/home/a/.local/state/trelko"},
-                      StateFolderRow{"NoHome", nullptr, "", ""}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 // Three points on the real window, drawn.
 void SetKnownTable(DialogWindow& w) {
