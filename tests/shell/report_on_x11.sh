@@ -13,10 +13,11 @@ work=$(mktemp -d)
 xvfb_pid=""
 lab_pid=""
 cleanup() {
-  for pid in $lab_pid $xvfb_pid; do
-    kill -9 "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
+  # The lab may be killed outright; the server is asked, so that it removes
+  # its lock file.
+  [ -z "$lab_pid" ] || kill -9 "$lab_pid" 2>/dev/null || true
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -24,16 +25,34 @@ fail() {
   echo "FAILED: $*" >&2
   exit 1
 }
+# Runs a command every 0.1 s until it succeeds, for at most ten seconds (a
+# loaded machine, a sanitizer build).
+wait_for() {
+  for _ in $(seq 100); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
 
-# A free display: Xvfb picks the number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
+# A display of our own: a number no other server holds (other tests and
+# other programs may start theirs meanwhile), retried if the server dies.
+for _ in $(seq 10); do
+  number=$((200 + RANDOM % 700))
+  [ -e "/tmp/.X$number-lock" ] && continue
+  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    xdpyinfo -display ":$number" >/dev/null 2>&1 && break 2
+    sleep 0.1
+  done
+  kill -9 "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=""
 done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n 1 "$work/display")
+[ -n "$xvfb_pid" ] || fail "Xvfb did not start"
+export DISPLAY=:$number
 export XDG_STATE_HOME=$work/state
 export QT_QPA_PLATFORM=xcb
 state=$XDG_STATE_HOME/trelko/series
@@ -64,12 +83,15 @@ start_lab() {
 
 press() { xdotool mousemove --window "$main" "$1" "$2" click 1; }
 
-# The window menu from a right press outside the box, then keys in it.
+# The window menu from a right press outside the box, once it is up, then
+# keys in it.
+menu_open() { [ "$(xdotool search --onlyvisible --pid "$lab_pid" 2>/dev/null | wc -l)" -gt 1 ]; }
 menu_keys() {
   xdotool mousemove --window "$main" 600 440 click 3
-  sleep 0.5
+  wait_for menu_open || fail "no window menu"
+  sleep 0.2
   xdotool key "$@"
-  sleep 0.5
+  wait_for eval '! menu_open' || fail "the window menu stays open"
 }
 
 panel_of() {
@@ -98,12 +120,14 @@ press 579 90
 timing 1.2
 press 519 90
 timing 1.4
-[ "$(grep -c '^current 3$' "$state")" = 1 ] || fail "three points not kept: $(cat "$state")"
+wait_for grep -q '^current 3$' "$state" || fail "three points not kept: $(cat "$state" 2>&1)"
+sleep 0.3
 panel_of "$work/before.png"
 
 # "Copia les dades": the second item of the menu (after the title's).
 menu_keys Down Down Return
-xclip -o -selection clipboard >"$work/clipboard.txt" || fail "nothing on the clipboard"
+wait_for xclip -o -selection clipboard || fail "nothing on the clipboard"
+xclip -o -selection clipboard >"$work/clipboard.txt"
 head -n 1 "$work/clipboard.txt" | grep -q $'^Punt\tm (kg)\tT\xc2\xb2 (s\xc2\xb2)$' ||
   fail "clipboard: $(cat "$work/clipboard.txt")"
 [ "$(grep -c $'^[123]\t' "$work/clipboard.txt")" = 3 ] || fail "not three rows"
@@ -122,9 +146,13 @@ inode=$(stat -c %i "$state")
 # With an empty table only the title's item and the restore item are
 # enabled; the keys skip the greyed ones.
 menu_keys Down Down Return
-[ "$(stat -c %i "$state")" != "$inode" ] || fail "the restore kept nothing anew"
+wait_for eval '[ "$(stat -c %i "$state")" != "$inode" ]' || fail "the restore kept nothing anew"
 [ "$(grep -c '^current 3$' "$state")" = 1 ] || fail "not restored: $(cat "$state")"
-panel_of "$work/after.png"
+same_panel() {
+  panel_of "$work/after.png"
+  [ "$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1)" = 0 ]
+}
+wait_for same_panel || true
 if [ -n "${LAB_X11_TEST_PICTURES:-}" ]; then
   cp "$work/before.png" "$work/after.png" "$LAB_X11_TEST_PICTURES/"
 fi
