@@ -5,11 +5,13 @@
 
 #include "platform/window_host.h"
 #include "res/lab_resources.h"
+#include "shell/qt/classic_numbers.h"
 #include "shell/qt/qt_host.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  UseClassicNumbers();
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Llei de Trelko"));
   InstallResources(LabResources());
   QtHost host;
