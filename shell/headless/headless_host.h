@@ -32,8 +32,9 @@ class HeadlessHost : public WindowHost {
     unsigned command = 0;
     std::string text;
   };
-  // Virtual: the elapsed clock advances 1 ms at each reading, so a busy wait
-  // of 100 ms costs 100 readings. Real: the steady clock.
+  // Virtual: the elapsed clock advances 1 ms at each reading. Real: the
+  // steady clock. Either way a hold of the window (HoldWindow) moves the
+  // clock on by its time at once, without waiting.
   enum class Clock { Virtual, Real };
   // What happens to a dialog run modally: the default presses its default
   // button (as a user closing the title picture with Enter would).
@@ -87,6 +88,8 @@ class HeadlessHost : public WindowHost {
   // Union of the surface parts reported changed since the last call.
   CRect TakeChanged(const Dialog& dialog);
   int PresentCount() const { return m_presentCount; }
+  // The holds of a window (a pressed button staying down) so far.
+  int HoldCount() const { return m_holdCount; }
 
   void SetClock(Clock clock) { m_clock = clock; }
   void SetModalHandler(ModalHandler handler) { m_modalHandler = std::move(handler); }
@@ -109,6 +112,7 @@ class HeadlessHost : public WindowHost {
   bool IsIconic(const Dialog& dialog) const override;
   void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
   void PresentNow(Dialog& dialog) override;
+  void HoldWindow(Dialog& dialog, unsigned milliseconds) override;
   long ElapsedMilliseconds() override;
 
  private:
@@ -138,6 +142,8 @@ class HeadlessHost : public WindowHost {
   int m_presentCount = 0;
   Clock m_clock = Clock::Virtual;
   long m_virtualMs = 0;
+  long m_heldMs = 0;  // the time the window was held, added to the clock
+  int m_holdCount = 0;
   ModalHandler m_modalHandler;
 };
 

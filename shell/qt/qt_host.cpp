@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QThread>
 
 #include "platform/dialog.h"
 #include "shell/qt/dialog_window.h"
@@ -192,6 +193,14 @@ void QtHost::SurfaceChanged(Dialog& dialog, const CRect& rect) {
 
 void QtHost::PresentNow(Dialog& dialog) {
   if (DialogWindow* window = WindowOf(dialog)) window->PresentNow();
+}
+
+void QtHost::HoldWindow(Dialog& dialog, unsigned milliseconds) {
+  // The repaint flushes the window's backing store to the screen before it
+  // returns; the sleep then keeps this thread, the one event loop, away
+  // from every event for the time.
+  if (DialogWindow* window = WindowOf(dialog)) window->PresentNow();
+  QThread::msleep(milliseconds);
 }
 
 long QtHost::ElapsedMilliseconds() { return static_cast<long>(m_clock.elapsed()); }
