@@ -188,6 +188,26 @@ TEST_F(WorkflowTest, EveryMessageWritesTheCountBackIntoItsBox) {
   EXPECT_EQ(host->Text(dlg, IDC_OSCILLATIONS), "10");
 }
 
+// "Començar" empties the table and redraws the empty graph: the central
+// panel comes back pixel for pixel as the start-up window had it, whatever
+// stood on it (points, the fitted line, points beyond the ranges).
+class ComencarRedrawTest : public WorkflowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ComencarRedrawTest, RedrawsTheEmptyGraph) {
+  const Surface startUp = dlg.GetSurface();
+  for (int i = 0; i < GetParam(); ++i) AddPoint(0.65 + 0.0145 * i, 0.9 + 0.02 * i);
+  host->Paint(dlg);
+  host->Click(dlg, IDC_START);
+  EXPECT_EQ(dlg.m_lastPoint, -1);
+  int differing = 0;
+  for (int y = 124; y < 420; ++y) {
+    for (int x = 239; x < 671; ++x) differing += Pixel(x, y) != startUp.GetPixel(x, y);
+  }
+  EXPECT_EQ(differing, 0) << GetParam() << " points";
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, ComencarRedrawTest, ::testing::Values(0, 2, 3, 100));
+
 // A press on one of the stopwatch's buttons holds the window for 0.1 s
 // through the host: the pressed picture is presented first, the host's
 // elapsed clock moves on by the time, and the lab's own clock (the ticks)
