@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -74,6 +73,15 @@ Outcome Play(const SceneRow& row) {
   return out;
 }
 
+// A comma between two digits, as "0,7".
+bool HasDecimalComma(const std::string& text) {
+  auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+    if (text[i] == ',' && digit(text[i - 1]) && digit(text[i + 1])) return true;
+  }
+  return false;
+}
+
 class CommaLocaleTest : public ::testing::TestWithParam<SceneRow> {};
 
 TEST_P(CommaLocaleTest, TheWindowAndEveryMessageAreTheSameAsInTheCLocale) {
@@ -89,10 +97,7 @@ TEST_P(CommaLocaleTest, TheWindowAndEveryMessageAreTheSameAsInTheCLocale) {
   EXPECT_EQ(comma.boxes, classic.boxes);
   EXPECT_EQ(comma.count, classic.count);
   EXPECT_TRUE(comma.pixels == classic.pixels) << "the window differs under the comma locale";
-  const std::regex decimalComma("[0-9],[0-9]");
-  for (const std::string& line : comma.lines) {
-    EXPECT_FALSE(std::regex_search(line, decimalComma)) << line;
-  }
+  for (const std::string& line : comma.lines) EXPECT_FALSE(HasDecimalComma(line)) << line;
   if (std::string(row.name) == "start_up") {
     EXPECT_TRUE(comma.matchesGolden);
   }
