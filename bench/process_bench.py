@@ -583,6 +583,8 @@ def process_rows(result):
                      "n/a (no report)")
         rows.append((f"{name}: start-up to first frame (own report, median), ms", value, "", ""))
     r = ratio(lab["first_frame_ms"], floor["first_frame_ms"])
+    if r is not None:
+        r = median_or(spread.get("startup"), r)
     rows.append(("start-up, lab / floor",
                  with_spread(num(r, ".2f") + (" x" if r is not None else ""), spread.get("startup"),
                              ".2f", " x"),
@@ -591,6 +593,8 @@ def process_rows(result):
         rows.append((f"{name}: launch to window mapped (script, median), ms",
                      num(f["mapped_ms"], ".0f"), "", ""))
     r = ratio(lab["mapped_ms"], floor["mapped_ms"])
+    if r is not None:
+        r = median_or(spread.get("mapped"), r)
     rows.append(("launch to window mapped, lab / floor",
                  with_spread(num(r, ".2f") + (" x" if r is not None else ""), spread.get("mapped"),
                              ".2f", " x"),
