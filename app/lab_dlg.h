@@ -47,6 +47,8 @@ class CLabDlg : public Dialog {
   void OnLButtonUp(unsigned flags, CPoint point) override;
   void OnRButtonDown(unsigned flags, CPoint point) override;
   void OnRButtonUp(unsigned flags, CPoint point) override;
+  // The right button aims and throws the ball inside the simulation box.
+  bool OwnsRightButton(CPoint point) const override;
   void OnTimer(unsigned id) override;
 
   // "Començar": a new series. "plot": the last timing becomes a point.

@@ -33,6 +33,8 @@ void CLabDlg::OnLButtonUp(unsigned flags, CPoint point) {
   m_pendulum.Draw(dc);
 }
 
+bool CLabDlg::OwnsRightButton(CPoint point) const { return m_simBox.Contains(point.x, point.y); }
+
 void CLabDlg::OnRButtonDown(unsigned, CPoint point) {
   if (!m_simBox.Contains(point.x, point.y)) return;
   CClientDC dc(this);

@@ -4,6 +4,8 @@
   python3 bench/bench_scripts_test.py
 """
 
+import contextlib
+import io
 import json
 import os
 import sys
@@ -112,6 +114,136 @@ class MicroJson(unittest.TestCase):
         self.assertEqual(rows["timer tick, stopwatch off"][1:], ("25.0 µs", "<= 20 µs", "**no**"))
         self.assertEqual(rows["timer tick, stopwatch running"][1],
                          "failed: the stopwatch did not start")
+
+
+def round_figures(lab_cpu, floor_cpu, lab_rss_mib=40.0, ticks=600):
+    def program(cpu, rss_mib):
+        return {"cpu_s_per_min": cpu, "x_server_cpu_s_per_min": 0.2,
+                "rss_peak_kib": rss_mib * 1024, "ticks": ticks,
+                "expected_ticks": None if ticks is None else 600}
+    return {"measured_s": 10.0, "lab": program(lab_cpu, lab_rss_mib),
+            "floor": program(floor_cpu, 26.0)}
+
+
+def startup(lab_first, floor_first):
+    def runs(values):
+        return {"runs": [{"first_frame_ms": v, "mapped_ms": v + 50, "reported": True}
+                         for v in values],
+                "first_frame_ms": pb.median(values),
+                "mapped_ms": pb.median(v + 50 for v in values), "reported": True}
+    return {"lab": runs(lab_first), "floor": runs(floor_first)}
+
+
+class Rounds(unittest.TestCase):
+    def result(self, rounds, start=None):
+        programs, spread = pb.combine(rounds, start)
+        return {"duration_s": 10, "measured_s": 30.0, "rounds": rounds, "programs": programs,
+                "spread": spread}
+
+    def test_each_ratio_is_the_median_of_the_rounds_with_its_extremes(self):
+        result = self.result([round_figures(1.0, 0.5), round_figures(0.6, 0.5),
+                              round_figures(0.75, 0.5)],
+                             startup([250.0, 300.0, 260.0], [200.0, 200.0, 200.0]))
+        rows = {r[0]: r for r in pb.process_rows(result)}
+        self.assertEqual(rows["CPU, lab / floor"][1:],
+                         ("1.50 x (min 1.20 x, max 2.00 x, 3 runs)", "<= 1.5 x", "yes"))
+        self.assertEqual(rows["start-up, lab / floor"][1],
+                         "1.30 x (min 1.25 x, max 1.50 x, 3 runs)")
+        self.assertEqual(rows["lab: timer ticks / expected"][1], "1800 / 1800 = 100.0 %")
+        self.assertEqual(pb.verdict(result), ("measured", ""))
+        self.assertEqual(pb.verdict_line(result), "verdict: measured (3 round(s) of 10 s)")
+
+    def test_a_round_without_its_tick_report_leaves_the_run_not_measured(self):
+        result = self.result([round_figures(1.0, 0.5), round_figures(1.0, 0.5, ticks=None)],
+                             startup([250.0], [200.0]))
+        state, why = pb.verdict(result)
+        self.assertEqual(state, "not measured")
+        self.assertIn("lab: timer ticks / expected", why)
+
+
+class FailurePaths(unittest.TestCase):
+    def test_an_error_is_not_measured_and_says_why(self):
+        result = {"error": "the floor program ended at start-up with status -6"}
+        self.assertEqual(pb.verdict_line(result),
+                         "verdict: not measured: the floor program ended at start-up with "
+                         "status -6")
+
+    def test_a_program_that_ends_at_start_up_is_started_once_more(self):
+        attempts = []
+
+        class FakeProgram:
+            def __init__(self, name, path, server, report_path):
+                attempts.append(name)
+                self.log_path = ""
+
+            def stop(self):
+                return None
+
+        def mapped(program):
+            if len(attempts) == 1:
+                raise pb.ProgramEnded("the floor program ended at start-up with status -6")
+            return 120.0
+
+        class Server:
+            def answers(self):
+                return True
+
+        notes = []
+        with mock_attr(pb, "Program", FakeProgram), mock_attr(pb, "wait_mapped", mapped):
+            _, ms = pb.launch("floor", "/bin/floor", [Server(), Server()], 1, "r", "rt", "w",
+                              notes)
+        self.assertEqual((attempts, ms), (["floor", "floor"], 120.0))
+        self.assertEqual(len(notes), 1)
+        self.assertIn("restarted once", notes[0])
+
+    def test_a_second_end_at_start_up_fails_the_run(self):
+        class FakeProgram:
+            def __init__(self, *args):
+                self.log_path = ""
+
+            def stop(self):
+                return None
+
+        def ended(program):
+            raise pb.ProgramEnded("the lab program ended at start-up with status 1")
+
+        class Server:
+            def answers(self):
+                return True
+
+        with mock_attr(pb, "Program", FakeProgram), mock_attr(pb, "wait_mapped", ended):
+            with self.assertRaises(pb.ProgramEnded):
+                pb.launch("lab", "/bin/lab", [Server(), Server()], 0, "r", "rt", "w", [])
+
+    def test_the_table_of_a_failed_process_run_counts_every_target_not_measured(self):
+        micro = tempfile.NamedTemporaryFile("w", suffix=".json", delete=False)
+        json.dump({"context": {}, "benchmarks": []}, micro)
+        micro.close()
+        process = tempfile.NamedTemporaryFile("w", suffix=".json", delete=False)
+        json.dump({"error": "the floor program ended at start-up"}, process)
+        process.close()
+        self.addCleanup(os.remove, micro.name)
+        self.addCleanup(os.remove, process.name)
+        out = io.StringIO()
+        argv = ["bench_table.py", "--micro", micro.name, "--process", process.name]
+        with mock_attr(sys, "argv", argv), contextlib.redirect_stdout(out):
+            status = bench_table.main()
+        text = out.getvalue()
+        self.assertEqual(status, 1)
+        self.assertIn("| process | CPU, lab / floor | not measured | <= 1.5 x | n/a |", text)
+        self.assertIn("process benchmark failed: the floor program ended at start-up", text)
+        self.assertIn("* verdict: not measured", text)
+        self.assertNotIn("targets not measured: 0", text)
+
+
+@contextlib.contextmanager
+def mock_attr(owner, name, value):
+    saved = getattr(owner, name)
+    setattr(owner, name, value)
+    try:
+        yield
+    finally:
+        setattr(owner, name, saved)
 
 
 if __name__ == "__main__":

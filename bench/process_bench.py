@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """The process benchmark: the real lab beside the floor program, on Xvfb.
 
-Each program runs on an X server of its own. First both are launched alone,
-in turn, a few times each, for their start-up figures; then both start at
-the same moment and run side by side for the chosen duration. The lab is driven as a user
+Each program runs on an X server of its own, which must answer a client
+before any program starts on it. First both are launched alone, in turn, a
+few times each, for their start-up figures; then, for several rounds, both
+start at the same moment and run side by side for the chosen duration. Each
+ratio is shown as the median of the rounds with its minimum and maximum. The lab is driven as a user
 would drive it: its title picture dismissed with Enter (or a click on
 "Entra"), the stopwatch switched on and started, and the ball released to
 one side so that it swings. The floor program is a bare window of the same
@@ -25,8 +27,13 @@ The programs report start-up and ticks when LAB_BENCH_REPORT names a file:
 one line "first_frame_ms=<ms> ticks=<n> run_ms=<ms>" written on exit
 (SIGTERM is a clean quit). A program without that report shows "n/a".
 
+A run that could not measure every figure with a target ends with status 1
+and its verdict says "not measured" and why; a measured run ends with 0,
+whether or not the targets are met.
+
   process_bench.py --lab <trelko> --floor <lab_floor> [--duration 30]
-                   [--startup-rounds 5] [--json out.json] [--screenshot out.png]
+                   [--rounds 3] [--startup-rounds 5] [--json out.json]
+                   [--screenshot out.png]
 """
 
 import argparse
@@ -92,14 +99,16 @@ def status_kib(pid, key):
 
 
 class XServer:
-    """An Xvfb of its own on the first free display."""
+    """An Xvfb of its own on the first free display, answering clients."""
 
-    def __init__(self, runtime_dir):
+    def __init__(self, runtime_dir, log_path):
         read_end, write_end = os.pipe()
-        self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-             "-nolisten", "tcp"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.log_path = log_path
+        with open(log_path, "w") as log:
+            self.proc = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                 "-nolisten", "tcp"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
         os.close(write_end)
         number = b""
         deadline = time.monotonic() + 10
@@ -107,18 +116,34 @@ class XServer:
             while not number.endswith(b"\n"):
                 if time.monotonic() > deadline or self.proc.poll() is not None:
                     self.stop()
-                    raise BenchError("Xvfb did not start")
+                    raise BenchError("Xvfb did not start" + log_tail(log_path))
                 chunk = pipe.read(16)
                 if not chunk:
                     break
                 number += chunk
         if not number.strip():
             self.stop()
-            raise BenchError("Xvfb did not report its display")
+            raise BenchError("Xvfb did not report its display" + log_tail(log_path))
         self.display = ":" + number.decode().strip()
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
                         XDG_RUNTIME_DIR=runtime_dir)
         self.env.pop("WAYLAND_DISPLAY", None)
+        # The number comes as soon as Xvfb has its lock, and a display number
+        # can be taken under it by a server this one cannot see (one in
+        # another root shares the socket names, not the lock files): a
+        # program started then cannot connect and ends at once. So a client
+        # must be served, with this server's screen, before it counts.
+        if not wait_until(self.answers, 10, step=0.05):
+            self.stop()
+            raise BenchError(f"Xvfb on {self.display} serves no client" + log_tail(log_path))
+
+    def answers(self):
+        if self.proc.poll() is not None:
+            return False
+        try:
+            return self.xdotool("getdisplaygeometry").split() == ["1024", "768"]
+        except subprocess.TimeoutExpired:
+            return False
 
     def xdotool(self, *args, check=False):
         result = subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
@@ -167,6 +192,33 @@ class XServer:
             except subprocess.TimeoutExpired:
                 self.proc.kill()
                 self.proc.wait()
+
+
+def log_tail(path, limit=600):
+    """The end of a log, for an error message; "" when there is none."""
+    try:
+        with open(path, errors="replace") as f:
+            text = f.read().strip()
+    except OSError:
+        return ""
+    return f" (its log ends: {text[-limit:]})" if text else ""
+
+
+def start_server(runtime_dir, work, notes, attempts=3):
+    """An answering X server; a few tries, each noted when it failed."""
+    for attempt in range(attempts):
+        log_path = os.path.join(work, f"xvfb.{time.monotonic_ns()}.log")
+        try:
+            return XServer(runtime_dir, log_path)
+        except BenchError as e:
+            if attempt == attempts - 1:
+                raise
+            notes.append(f"X server start retried: {e}")
+    raise BenchError("no X server")
+
+
+class ProgramEnded(BenchError):
+    pass
 
 
 class Program:
@@ -269,12 +321,34 @@ def wait_mapped(program, timeout=30):
     deadline = program.launched + timeout
     while time.monotonic() < deadline:
         if not program.alive():
-            raise BenchError(f"the {program.name} program ended at start-up")
+            raise ProgramEnded(f"the {program.name} program ended at start-up with status "
+                               f"{program.proc.returncode}" + log_tail(program.log_path))
         if program.server.visible_windows(pid=program.pid):
             program.mapped = time.monotonic() - program.launched
             return program.mapped * 1000
         time.sleep(0.01)
     raise BenchError(f"the {program.name} program showed no window")
+
+
+def launch(name, path, servers, index, report_path, runtime_dir, work, notes):
+    """Starts a program on servers[index] and waits for its first window.
+
+    A program that ends at start-up is started once more, on a new server
+    when its own no longer answers; the retry is noted in the figures.
+    """
+    for attempt in range(2):
+        p = Program(name, path, servers[index], report_path)
+        try:
+            return p, wait_mapped(p)
+        except ProgramEnded as e:
+            p.stop()
+            if attempt == 1:
+                raise
+            notes.append(f"restarted once: {e}")
+            if not servers[index].answers():
+                servers[index].stop()
+                servers[index] = start_server(runtime_dir, work, notes)
+    raise BenchError("unreachable")
 
 
 def median(values):
@@ -285,7 +359,7 @@ def median(values):
     return values[mid] if len(values) % 2 else (values[mid - 1] + values[mid]) / 2
 
 
-def measure_startup(args, servers, work):
+def measure_startup(args, servers, work, runtime_dir, notes):
     """Launches each program alone, in turn, and takes the medians.
 
     The two alternate (lab first in one round, floor first in the next) so
@@ -295,13 +369,13 @@ def measure_startup(args, servers, work):
     """
     runs = {"lab": [], "floor": []}
     paths = {"lab": args.lab, "floor": args.floor}
-    server_of = {"lab": servers[0], "floor": servers[1]}
+    server_index = {"lab": 0, "floor": 1}
     for i in range(args.startup_rounds):
         for name in (("lab", "floor") if i % 2 == 0 else ("floor", "lab")):
             report_path = os.path.join(work, f"{name}.startup.{i}.report")
-            p = Program(name, paths[name], server_of[name], report_path)
+            p, mapped = launch(name, paths[name], servers, server_index[name], report_path,
+                               runtime_dir, work, notes)
             try:
-                mapped = wait_mapped(p)
                 time.sleep(0.4)
             finally:
                 report = p.stop()
@@ -316,6 +390,107 @@ def measure_startup(args, servers, work):
             for name, r in runs.items()}
 
 
+def measure_round(args, servers, work, runtime_dir, notes, index):
+    """Both programs side by side for the duration: one round's figures."""
+    programs = []
+    try:
+        # Both start at the same moment.
+        lab = Program("lab", args.lab, servers[0], os.path.join(work, f"lab.{index}.report"))
+        floor = Program("floor", args.floor, servers[1],
+                        os.path.join(work, f"floor.{index}.report"))
+        programs = [lab, floor]
+        try:
+            for p in programs:
+                wait_mapped(p)
+        except ProgramEnded as e:
+            # Once more, both again, on servers that answer.
+            notes.append(f"round {index + 1} restarted once: {e}")
+            for p in programs:
+                p.stop()
+            for i, server in enumerate(servers):
+                if not server.answers():
+                    server.stop()
+                    servers[i] = start_server(runtime_dir, work, notes)
+            lab = Program("lab", args.lab, servers[0], os.path.join(work, f"lab.{index}.r.report"))
+            floor = Program("floor", args.floor, servers[1],
+                            os.path.join(work, f"floor.{index}.r.report"))
+            programs = [lab, floor]
+            for p in programs:
+                wait_mapped(p)
+        set_lab_going(lab)
+
+        # The measured window.
+        watched = [(p.name, p.pid) for p in programs] + [
+            ("lab_x", servers[0].proc.pid), ("floor_x", servers[1].proc.pid)]
+        start = time.monotonic()
+        cpu_start = {name: cpu_seconds(pid) for name, pid in watched}
+        time.sleep(args.duration)
+        for p in programs:
+            if not p.alive():
+                raise BenchError(f"the {p.name} program ended during the run" +
+                                 log_tail(p.log_path))
+        elapsed = time.monotonic() - start
+        cpu_end = {name: cpu_seconds(pid) for name, pid in watched}
+        for p in programs:
+            p.figures["rss_peak_kib"] = status_kib(p.pid, "VmHWM")
+            p.figures["rss_now_kib"] = status_kib(p.pid, "VmRSS")
+        if args.screenshot:
+            servers[0].screenshot(args.screenshot)
+
+        per_minute = {n: (cpu_end[n] - cpu_start[n]) / elapsed * 60 for n, _ in watched}
+        figures = {"measured_s": elapsed}
+        for p in programs:
+            report = p.stop()
+            f = p.figures
+            f["cpu_s_per_min"] = per_minute[p.name]
+            f["x_server_cpu_s_per_min"] = per_minute[p.name + "_x"]
+            f["ticks"] = f["expected_ticks"] = f["run_ms"] = None
+            if report is not None and report["run_ms"] > 0:
+                f["ticks"] = int(report["ticks"])
+                f["run_ms"] = report["run_ms"]
+                # The first tick comes at run time 0, then one every 50 ms.
+                f["held_ms"] = HELD_MS[p.name]
+                f["expected_ticks"] = expected_ticks(report["run_ms"], f["held_ms"])
+            figures[p.name] = f
+        return figures
+    finally:
+        for p in programs:
+            if p.alive():
+                p.proc.kill()
+                p.proc.wait()
+
+
+def combine(rounds, startup):
+    """The figures of all rounds: medians per program, ticks summed, and the
+    spread of each ratio (one value per round or per start-up pair)."""
+    programs = {}
+    for name in ("lab", "floor"):
+        per_round = [r[name] for r in rounds]
+        f = {key: median(x[key] for x in per_round)
+             for key in ("cpu_s_per_min", "x_server_cpu_s_per_min", "rss_peak_kib")}
+        ticks = [x["ticks"] for x in per_round]
+        expected = [x["expected_ticks"] for x in per_round]
+        f["ticks"] = None if None in ticks else sum(ticks)
+        f["expected_ticks"] = None if None in expected else sum(expected)
+        f["first_frame_ms"] = f["mapped_ms"] = None
+        if startup is not None:
+            f["first_frame_ms"] = startup[name]["first_frame_ms"]
+            f["mapped_ms"] = startup[name]["mapped_ms"]
+            f["startup_runs"] = startup[name]["runs"]
+            f["startup_reported"] = startup[name]["reported"]
+        programs[name] = f
+    spread = {
+        "cpu": [ratio(r["lab"]["cpu_s_per_min"], r["floor"]["cpu_s_per_min"]) for r in rounds],
+        "rss": [None if None in (r["lab"]["rss_peak_kib"], r["floor"]["rss_peak_kib"]) else
+                (r["lab"]["rss_peak_kib"] - r["floor"]["rss_peak_kib"]) / 1024 for r in rounds],
+    }
+    if startup is not None:
+        pairs = list(zip(startup["lab"]["runs"], startup["floor"]["runs"]))
+        spread["startup"] = [ratio(a["first_frame_ms"], b["first_frame_ms"]) for a, b in pairs]
+        spread["mapped"] = [ratio(a["mapped_ms"], b["mapped_ms"]) for a, b in pairs]
+    return programs, spread
+
+
 def run(args):
     for tool in ("Xvfb", "xdotool"):
         if shutil.which(tool) is None:
@@ -327,65 +502,20 @@ def run(args):
     work = tempfile.mkdtemp(prefix="lab-process-bench-")
     runtime = os.path.join(work, "runtime")
     os.mkdir(runtime, 0o700)
-    servers, programs = [], []
+    servers = []
+    notes = []
     result = {"duration_s": args.duration, "startup_rounds": args.startup_rounds,
-              "programs": {}}
+              "rounds_asked": args.rounds, "notes": notes, "programs": {}}
     try:
-        servers = [XServer(runtime), XServer(runtime)]
-        startup = measure_startup(args, servers, work) if args.startup_rounds > 0 else None
-
-        # Side by side: both start at the same moment.
-        lab = Program("lab", args.lab, servers[0], os.path.join(work, "lab.report"))
-        floor = Program("floor", args.floor, servers[1], os.path.join(work, "floor.report"))
-        programs = [lab, floor]
-        for p in programs:
-            wait_mapped(p)
-        set_lab_going(lab)
-
-        # The measured window.
-        watched = [(p.name, p.pid) for p in programs] + [
-            ("lab_x", servers[0].proc.pid), ("floor_x", servers[1].proc.pid)]
-        start = time.monotonic()
-        cpu_start = {name: cpu_seconds(pid) for name, pid in watched}
-        time.sleep(args.duration)
-        for p in programs:
-            if not p.alive():
-                raise BenchError(f"the {p.name} program ended during the run")
-        elapsed = time.monotonic() - start
-        cpu_end = {name: cpu_seconds(pid) for name, pid in watched}
-        for p in programs:
-            p.figures["rss_peak_kib"] = status_kib(p.pid, "VmHWM")
-            p.figures["rss_now_kib"] = status_kib(p.pid, "VmRSS")
-        if args.screenshot:
-            servers[0].screenshot(args.screenshot)
-
-        per_minute = {n: (cpu_end[n] - cpu_start[n]) / elapsed * 60 for n, _ in watched}
-        for p in programs:
-            report = p.stop()
-            f = p.figures
-            f["cpu_s_per_min"] = per_minute[p.name]
-            f["x_server_cpu_s_per_min"] = per_minute[p.name + "_x"]
-            f["first_frame_ms"] = None
-            f["mapped_ms"] = None
-            if startup is not None:
-                f["first_frame_ms"] = startup[p.name]["first_frame_ms"]
-                f["mapped_ms"] = startup[p.name]["mapped_ms"]
-                f["startup_runs"] = startup[p.name]["runs"]
-                f["startup_reported"] = startup[p.name]["reported"]
-            f["ticks"] = f["expected_ticks"] = f["run_ms"] = None
-            if report is not None and report["run_ms"] > 0:
-                f["ticks"] = int(report["ticks"])
-                f["run_ms"] = report["run_ms"]
-                # The first tick comes at run time 0, then one every 50 ms.
-                f["held_ms"] = HELD_MS[p.name]
-                f["expected_ticks"] = expected_ticks(report["run_ms"], f["held_ms"])
-            result["programs"][p.name] = f
-        result["measured_s"] = elapsed
+        servers = [start_server(runtime, work, notes), start_server(runtime, work, notes)]
+        startup = (measure_startup(args, servers, work, runtime, notes)
+                   if args.startup_rounds > 0 else None)
+        rounds = [measure_round(args, servers, work, runtime, notes, i)
+                  for i in range(args.rounds)]
+        result["rounds"] = rounds
+        result["programs"], result["spread"] = combine(rounds, startup)
+        result["measured_s"] = sum(r["measured_s"] for r in rounds)
     finally:
-        for p in programs:
-            if p.alive():
-                p.proc.kill()
-                p.proc.wait()
         for s in servers:
             s.stop()
         shutil.rmtree(work, ignore_errors=True)
@@ -396,10 +526,26 @@ def ratio(a, b):
     return None if a is None or b in (None, 0) else a / b
 
 
+def with_spread(text, values, fmt, unit=""):
+    """"1.33 x" and, over several rounds, "(min 1.20, max 1.50, 3 rounds)"."""
+    values = [v for v in (values or []) if v is not None]
+    if len(values) < 2:
+        return text
+    return (f"{text} (min {format(min(values), fmt)}{unit}, max {format(max(values), fmt)}{unit}, "
+            f"{len(values)} runs)")
+
+
+# The figures with a target: a run measured them all, or it did not measure.
+TARGET_ROWS = ("CPU, lab / floor", "peak RSS, lab - floor, MB", "start-up, lab / floor",
+               "lab: timer ticks / expected", "floor: timer ticks / expected")
+
+
 def process_rows(result):
-    """(figure, measured, target, met) rows for the table."""
+    """(figure, measured, target, met) rows for the table. A ratio over
+    several rounds is their median, with its minimum and maximum."""
     lab = result["programs"]["lab"]
     floor = result["programs"]["floor"]
+    spread = result.get("spread", {})
 
     def num(v, fmt):
         return "n/a" if v is None else format(v, fmt)
@@ -407,19 +553,29 @@ def process_rows(result):
     def met(ok):
         return "n/a" if ok is None else ("yes" if ok else "**no**")
 
+    def median_or(values, fallback):
+        m = median(values or [])
+        return fallback if m is None else m
+
     rows = []
     for name, f in (("lab", lab), ("floor", floor)):
         rows.append((f"{name}: CPU, s per min", num(f["cpu_s_per_min"], ".2f"), "", ""))
-    r = ratio(lab["cpu_s_per_min"], floor["cpu_s_per_min"])
-    rows.append(("CPU, lab / floor", num(r, ".2f") + " x", "<= 1.5 x",
+    r = median_or(spread.get("cpu"), ratio(lab["cpu_s_per_min"], floor["cpu_s_per_min"]))
+    rows.append(("CPU, lab / floor",
+                 with_spread(num(r, ".2f") + " x", spread.get("cpu"), ".2f", " x"), "<= 1.5 x",
                  met(None if r is None else r <= 1.5)))
     for name, f in (("lab", lab), ("floor", floor)):
         rows.append((f"{name}: X server CPU, s per min", num(f["x_server_cpu_s_per_min"], ".2f"),
                      "", ""))
     for name, f in (("lab", lab), ("floor", floor)):
-        rows.append((f"{name}: peak RSS (VmHWM), MB", num(f["rss_peak_kib"] / 1024, ".1f"), "", ""))
-    d = (lab["rss_peak_kib"] - floor["rss_peak_kib"]) / 1024
-    rows.append(("peak RSS, lab - floor, MB", num(d, "+.1f"), "<= +10", met(d <= 10)))
+        kib = f["rss_peak_kib"]
+        rows.append((f"{name}: peak RSS (VmHWM), MB", num(None if kib is None else kib / 1024,
+                                                          ".1f"), "", ""))
+    d = None
+    if lab["rss_peak_kib"] is not None and floor["rss_peak_kib"] is not None:
+        d = median_or(spread.get("rss"), (lab["rss_peak_kib"] - floor["rss_peak_kib"]) / 1024)
+    rows.append(("peak RSS, lab - floor, MB", with_spread(num(d, "+.1f"), spread.get("rss"), "+.1f"),
+                 "<= +10", met(None if d is None else d <= 10)))
     for name, f in (("lab", lab), ("floor", floor)):
         value = num(f["first_frame_ms"], ".0f")
         if f["first_frame_ms"] is None:
@@ -427,16 +583,24 @@ def process_rows(result):
                      "n/a (no report)")
         rows.append((f"{name}: start-up to first frame (own report, median), ms", value, "", ""))
     r = ratio(lab["first_frame_ms"], floor["first_frame_ms"])
-    rows.append(("start-up, lab / floor", num(r, ".2f") + (" x" if r is not None else ""),
+    if r is not None:
+        r = median_or(spread.get("startup"), r)
+    rows.append(("start-up, lab / floor",
+                 with_spread(num(r, ".2f") + (" x" if r is not None else ""), spread.get("startup"),
+                             ".2f", " x"),
                  "<= 1.3 x", met(None if r is None else r <= 1.3)))
     for name, f in (("lab", lab), ("floor", floor)):
         rows.append((f"{name}: launch to window mapped (script, median), ms",
                      num(f["mapped_ms"], ".0f"), "", ""))
     r = ratio(lab["mapped_ms"], floor["mapped_ms"])
-    rows.append(("launch to window mapped, lab / floor", num(r, ".2f") + (" x" if r is not None else ""), "(<= 1.3 x)",
-                 met(None if r is None else r <= 1.3)))
+    if r is not None:
+        r = median_or(spread.get("mapped"), r)
+    rows.append(("launch to window mapped, lab / floor",
+                 with_spread(num(r, ".2f") + (" x" if r is not None else ""), spread.get("mapped"),
+                             ".2f", " x"),
+                 "(<= 1.3 x)", met(None if r is None else r <= 1.3)))
     for name, f in (("lab", lab), ("floor", floor)):
-        if f["ticks"] is None:
+        if f["ticks"] is None or not f["expected_ticks"]:
             rows.append((f"{name}: timer ticks / expected", "n/a", ">= 99 %", "n/a"))
         else:
             share = 100.0 * f["ticks"] / f["expected_ticks"]
@@ -446,12 +610,33 @@ def process_rows(result):
     return rows
 
 
+def verdict(result):
+    """("measured", "") or ("not measured", why)."""
+    if "error" in result:
+        return "not measured", result["error"]
+    rows = {r[0]: r for r in process_rows(result)}
+    missing = [name for name in TARGET_ROWS if rows[name][3] == "n/a"]
+    if missing:
+        return "not measured", "no figure for " + ", ".join(missing)
+    return "measured", ""
+
+
+def verdict_line(result):
+    state, why = verdict(result)
+    if state == "measured":
+        rounds = len(result.get("rounds", [])) or 1
+        return f"verdict: measured ({rounds} round(s) of {result['duration_s']:g} s)"
+    return f"verdict: not measured: {why}"
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--lab", required=True, help="the lab's executable")
     parser.add_argument("--floor", required=True, help="the floor program")
     parser.add_argument("--duration", type=float, default=30.0,
-                        help="seconds both run side by side (default 30)")
+                        help="seconds both run side by side in each round (default 30)")
+    parser.add_argument("--rounds", type=int, default=3,
+                        help="rounds side by side, for the spread of the ratios (default 3)")
     parser.add_argument("--startup-rounds", type=int, default=5,
                         help="launches of each program for the start-up figures (default 5)")
     parser.add_argument("--json", help="write the figures to this file")
@@ -459,6 +644,8 @@ def main():
     args = parser.parse_args()
     if args.duration < 1:
         parser.error("--duration must be at least 1 s")
+    if args.rounds < 1:
+        parser.error("--rounds must be at least 1")
     # Stopped from outside: still stop the programs and servers started here.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     try:
@@ -474,7 +661,10 @@ def main():
         print("|---|---|---|---|")
         for row in process_rows(result):
             print("| " + " | ".join(row) + " |")
-    return 1 if "error" in result else 0
+        for note in result.get("notes", []):
+            print(f"* {note}")
+    print(verdict_line(result))
+    return 0 if verdict(result)[0] == "measured" else 1
 
 
 if __name__ == "__main__":

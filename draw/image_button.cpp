@@ -1,7 +1,6 @@
 #include "draw/image_button.h"
 
 #include "draw/bitmap_draw.h"
-#include "platform/runtime.h"
 
 void CImageButton::Init(int left, int top, int normalImage, int pressedImage, int hitLeft,
                         int hitTop, int hitRight, int hitBottom) {
@@ -20,12 +19,9 @@ void CImageButton::Draw(CDC& dc) { DrawBitmap(dc, m_left, m_top, m_normalImage);
 bool CImageButton::HitPress(CDC& dc, int x, int y) {
   if (x < m_hitLeft || x > m_hitRight || y < m_hitTop || y > m_hitBottom) return false;
   DrawBitmap(dc, m_left, m_top, m_pressedImage);
-  // The window must show the pressed picture now: no message is handled
-  // until the wait is over.
-  dc.Flush();
-  const long t0 = LabClock();
-  while (LabClock() < t0 + kPressedMilliseconds) {
-  }
+  // The window shows the pressed picture, then the host holds it: no message
+  // is handled until the time is over, and no processor spins meanwhile.
+  dc.HoldWindow(static_cast<unsigned>(kPressedMilliseconds));
   DrawBitmap(dc, m_left, m_top, m_normalImage);
   return true;
 }

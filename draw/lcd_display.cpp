@@ -1,9 +1,9 @@
 #include "draw/lcd_display.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "draw/bitmap_draw.h"
+#include "platform/runtime.h"
 
 namespace {
 
@@ -77,14 +77,7 @@ void CLcdDisplay::DrawNumber(CDC& dc, double value) {
   // Right-aligned in digits + 1 characters, the point being one of them. A
   // number that needs every cell for its integer part formats wider than
   // the row and shows its integer part alone.
-  char format[32];
-  std::snprintf(format, sizeof format, "%%%d.%df", m_digits + 1, m_decimals < 0 ? 0 : m_decimals);
-  char text[128];
-  const int n = std::snprintf(text, sizeof text, format, value);
-  if (n < 0) return;
-  const std::size_t length =
-      static_cast<std::size_t>(n) < sizeof text ? static_cast<std::size_t>(n) : sizeof text - 1;
-  DrawText(dc, std::string_view(text, length));
+  DrawText(dc, Format("%*.*f", m_digits + 1, m_decimals < 0 ? 0 : m_decimals, value));
 }
 
 void CLcdDisplay::DrawBlank(CDC& dc) {

@@ -2,6 +2,9 @@
 // accepted points as 6 x 6 squares and, from three points on, the
 // least-squares line with the slope and k = 39.478418 / slope (4 pi^2 to six
 // decimals) in the message line.
+#include <cmath>
+#include <limits>
+
 #include "app/lab_colours.h"
 #include "app/lab_dlg.h"
 #include "experiment/least_squares.h"
@@ -37,7 +40,10 @@ void CLabDlg::DrawGraphPanel(CDC& dc) {
     ShowMessage(kFitFailedMessage);
     return;
   }
-  const double k = kFourPiSquared / slope;
+  // A level line (slope exactly 0) is a fit like any other: k is then the
+  // infinite quotient, printed as such, taken without dividing by zero.
+  const double k = slope == 0.0 ? std::copysign(std::numeric_limits<double>::infinity(), slope)
+                                : kFourPiSquared / slope;
   ShowMessage(Format(kFitMessage, slope, k));
   m_graph.ChangePen(dc, kLineColour);
   CPlotArea::Segment segment{};

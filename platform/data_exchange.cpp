@@ -1,6 +1,5 @@
 #include "platform/data_exchange.h"
 
-#include <cctype>
 #include <climits>
 
 #include "platform/dialog.h"
@@ -19,23 +18,31 @@ void CDataExchange::Fail(const std::string& message) {
   GetWindowHost().FocusControl(*m_pDlgWnd, m_lastControl);
 }
 
+namespace {
+// Compared byte by byte, not with <cctype>: what counts as a blank or a digit
+// must not depend on the process's locale.
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
 bool ParseInteger(const std::string& text, int& value) {
-  // Like sscanf("%d") of at most 63 characters.
   const std::size_t end = text.size() < 63 ? text.size() : 63;
   std::size_t i = 0;
-  while (i < end && std::isspace(static_cast<unsigned char>(text[i])) != 0) ++i;
+  while (i < end && IsBlank(text[i])) ++i;
   bool negative = false;
   if (i < end && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
     ++i;
   }
-  if (i >= end || std::isdigit(static_cast<unsigned char>(text[i])) == 0) return false;
+  if (i >= end || !IsDigit(text[i])) return false;
   long long magnitude = 0;
   const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-  while (i < end && std::isdigit(static_cast<unsigned char>(text[i])) != 0) {
+  while (i < end && IsDigit(text[i])) {
     if (magnitude <= limit) magnitude = magnitude * 10 + (text[i] - '0');
     ++i;
   }
+  while (i < end && IsBlank(text[i])) ++i;
+  if (i < end) return false;                 // "12abc", "1.9", "1 2": not an integer
   if (magnitude > limit) magnitude = limit;  // saturate: beyond the int range
   value = static_cast<int>(negative ? -magnitude : magnitude);
   return true;

@@ -40,7 +40,8 @@ void DDX_Text(CDataExchange* pDX, int id, std::string& value);
 void DDX_Text(CDataExchange* pDX, int id, int& value);
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minimum, int maximum);
 
-// Parses an integer like sscanf("%d") of the first 63 characters: leading
-// blanks skipped, one optional sign, digits, the rest ignored. Values beyond
-// the int range saturate to INT_MIN or INT_MAX. False when no digit follows.
+// Parses an integer from the first 63 characters: blanks or tabs, one
+// optional sign, decimal digits, blanks or tabs, and nothing more ("12abc",
+// "1.9", "1 2" and "1e3" are not integers). Values beyond the int range
+// saturate to INT_MIN or INT_MAX. The same whatever the process's locale.
 bool ParseInteger(const std::string& text, int& value);

@@ -79,6 +79,12 @@ void CDC::Flush() {
   m_changed = CRect();
 }
 
+void CDC::HoldWindow(unsigned milliseconds) {
+  m_surface->Changed(m_changed);
+  m_changed = CRect();
+  m_surface->HoldWindow(milliseconds);
+}
+
 void CDC::Touch(const CRect& rect) {
   m_changed = UnionRects(m_changed, IntersectRects(rect, m_surface->Bounds()));
 }

@@ -92,6 +92,9 @@ class CDC {
   const CRect& Changed() const { return m_changed; }
   // Reports the changes so far and has them shown on the screen at once.
   void Flush();
+  // Reports the changes so far, has them shown, then holds the window for a
+  // time in which no message is handled (a pressed button stays down).
+  void HoldWindow(unsigned milliseconds);
 
  protected:
   void Touch(const CRect& rect);

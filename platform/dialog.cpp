@@ -93,6 +93,8 @@ bool Dialog::OnCommand(int id, int notification) {
 
 const Icon* Dialog::OnQueryDragIcon() { return nullptr; }
 
+bool Dialog::OwnsRightButton(CPoint) const { return false; }
+
 bool Dialog::UpdateData(bool saveAndValidate) {
   CDataExchange dx(this, saveAndValidate);
   DoDataExchange(&dx);
@@ -141,6 +143,10 @@ void Dialog::SurfaceChanged(const CRect& rect) {
 
 void Dialog::PresentNow() {
   if (HasWindowHost()) GetWindowHost().PresentNow(*this);
+}
+
+void Dialog::HoldWindow(unsigned milliseconds) {
+  if (HasWindowHost()) GetWindowHost().HoldWindow(*this, milliseconds);
 }
 
 // --- Entry points for hosts --------------------------------------------------

@@ -107,6 +107,10 @@ class Dialog : private SurfaceListener {
   // and IDCANCEL to OnCancel.
   virtual bool OnCommand(int id, int notification);
   virtual const Icon* OnQueryDragIcon();
+  // True when a right press at this client point is the dialog's own (the
+  // lab: inside the simulation box, edges included); elsewhere a host that
+  // offers the window menu in a context menu opens it.
+  virtual bool OwnsRightButton(CPoint point) const;  // default: false
 
   // Services for the handlers.
   bool UpdateData(bool saveAndValidate = true);
@@ -151,6 +155,7 @@ class Dialog : private SurfaceListener {
   enum class Message { None, Paint, Timer, Mouse, Command, SysCommand };
   void SurfaceChanged(const CRect& rect) override;
   void PresentNow() override;
+  void HoldWindow(unsigned milliseconds) override;
   template <typename Handler>
   void Handle(Message message, Handler&& handler);
 

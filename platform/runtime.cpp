@@ -1,5 +1,6 @@
 #include "platform/runtime.h"
 
+#include <locale.h>
 #include <chrono>
 #include <cstdarg>
 #include <cstdio>
@@ -9,6 +10,26 @@
 namespace {
 // The classic run-time's linear congruential generator: 15 bits per draw.
 std::uint32_t g_randState = 1;
+
+// The "C" locale, made once for the life of the program.
+locale_t ClassicLocale() {
+  static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  return classic;
+}
+
+// Formats in the "C" locale for the life of a scope, on this thread only, and
+// puts back the locale that was in use. Should the "C" locale be missing,
+// uselocale(0) changes nothing.
+class ClassicNumbers {
+ public:
+  ClassicNumbers() : m_previous(uselocale(ClassicLocale())) {}
+  ~ClassicNumbers() { uselocale(m_previous); }
+  ClassicNumbers(const ClassicNumbers&) = delete;
+  ClassicNumbers& operator=(const ClassicNumbers&) = delete;
+
+ private:
+  locale_t m_previous;
+};
 }  // namespace
 
 void LabSrand(unsigned seed) { g_randState = seed; }
@@ -28,6 +49,7 @@ long LabClock() {
 }
 
 std::string Format(const char* format, ...) {
+  const ClassicNumbers classic;
   char buffer[256];
   va_list args;
   va_start(args, format);

@@ -19,5 +19,8 @@ std::time_t LabTime();
 long LabClock();
 constexpr long CLOCKS_PER_SEC_CLASSIC = 1000;
 
-// Formats like printf into a std::string.
+// Formats like printf into a std::string, always with the C library's
+// classic rules: a decimal point, no grouping, whatever the process's locale
+// (a toolkit may adopt the user's one, a comma on a Catalan desktop). Every
+// number the lab shows goes through here.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));

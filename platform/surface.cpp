@@ -2,6 +2,15 @@
 
 #include <algorithm>
 
+#include "platform/runtime.h"
+
+void SurfaceListener::HoldWindow(unsigned milliseconds) {
+  PresentNow();
+  const long start = LabClock();
+  while (LabClock() - start < static_cast<long>(milliseconds)) {
+  }
+}
+
 // Keeps the pixels that lie inside both the old and the new size (what was
 // drawn stays until something draws over it) and fills the rest with fill.
 void Surface::Resize(int width, int height, COLORREF fill) {

@@ -16,8 +16,12 @@ class SurfaceListener {
  public:
   virtual void SurfaceChanged(const CRect& rect) = 0;
   // Show every reported change on the screen now, not at the next return to
-  // the event loop (used before a busy wait).
+  // the event loop.
   virtual void PresentNow() = 0;
+  // Show every change, then hold for a time: nothing else happens meanwhile.
+  // A window's listener asks its host; the default, for a surface that
+  // belongs to no window, presents and waits on the run-time clock.
+  virtual void HoldWindow(unsigned milliseconds);
 
  protected:
   ~SurfaceListener() = default;
@@ -57,6 +61,9 @@ class Surface {
   }
   void PresentNow() {
     if (m_listener != nullptr) m_listener->PresentNow();
+  }
+  void HoldWindow(unsigned milliseconds) {
+    if (m_listener != nullptr) m_listener->HoldWindow(milliseconds);
   }
 
  private:

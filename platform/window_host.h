@@ -51,9 +51,13 @@ class WindowHost {
   virtual bool IsIconic(const Dialog& dialog) const = 0;
 
   // A device context of the dialog was released after changing this part of
-  // its surface. PresentNow shows every change at once (before a busy wait).
+  // its surface. PresentNow shows every change at once.
   virtual void SurfaceChanged(Dialog& dialog, const CRect& rect) = 0;
   virtual void PresentNow(Dialog& dialog) = 0;
+  // Holds the window for a time after every change is on the screen: no
+  // message is handled meanwhile and the lab's clock does not advance. The
+  // desktop sleeps; the headless host advances its own elapsed clock.
+  virtual void HoldWindow(Dialog& dialog, unsigned milliseconds) = 0;
 
   // Elapsed time in milliseconds since some fixed moment (the run-time clock).
   virtual long ElapsedMilliseconds() = 0;

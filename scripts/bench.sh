@@ -4,26 +4,33 @@
 # beside the floor program on Xvfb), and prints every figure as one table
 # with the targets beside them.
 #
-#   scripts/bench.sh [--duration <s>] [--min-time <s>] [--repetitions <n>]
+#   scripts/bench.sh [--duration <s>] [--rounds <n>] [--min-time <s>]
+#                    [--repetitions <n>]
 #
-#   --duration     seconds the two programs run side by side (default 30)
+#   --duration     seconds the two programs run side by side a round (30)
+#   --rounds       rounds side by side; each ratio shows its median, minimum
+#                  and maximum (default 3)
 #   --min-time     minimum time of each micro benchmark (default 0.2)
 #   --repetitions  runs of each micro benchmark; the median is shown (3)
 #
 # The build directory is build/bench unless LAB_BENCH_BUILD_DIR names
-# another. The raw figures (JSON) are kept in <build>/bench-results.
+# another. The raw figures (JSON) are kept in <build>/bench-results. The
+# status is 1 when a figure with a target could not be measured (the table's
+# verdict then says "not measured"), 0 otherwise.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 duration=30
+rounds=3
 min_time=0.2
 repetitions=3
 while [ $# -gt 0 ]; do
   case "$1" in
     --duration) duration=$2; shift 2 ;;
+    --rounds) rounds=$2; shift 2 ;;
     --min-time) min_time=$2; shift 2 ;;
     --repetitions) repetitions=$2; shift 2 ;;
-    -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,19p' "$0"; exit 0 ;;
     *) echo "$0: unknown argument $1" >&2; exit 2 ;;
   esac
 done
@@ -39,13 +46,22 @@ mkdir -p "$results"
 rm -f "$results/micro.json" "$results/process.json"
 
 echo "== micro benchmarks" >&2
+micro_status=0
 "$build/bench/lab_bench" --benchmark_min_time="$min_time" \
   --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
-  --benchmark_out="$results/micro.json" --benchmark_out_format=json >&2 || true
+  --benchmark_out="$results/micro.json" --benchmark_out_format=json >&2 || micro_status=$?
 
-echo "== process benchmark (${duration} s side by side)" >&2
+echo "== process benchmark (${rounds} rounds of ${duration} s side by side)" >&2
+process_status=0
 python3 bench/process_bench.py --lab "$build/shell/qt/trelko" --floor "$build/bench/floor/lab_floor" \
-  --duration "$duration" --json "$results/process.json" >/dev/null || true
+  --duration "$duration" --rounds "$rounds" --json "$results/process.json" >&2 ||
+  process_status=$?
 
 echo >&2
-python3 bench/bench_table.py --micro "$results/micro.json" --process "$results/process.json"
+table_status=0
+python3 bench/bench_table.py --micro "$results/micro.json" --process "$results/process.json" ||
+  table_status=$?
+if [ "$micro_status" -ne 0 ] || [ "$process_status" -ne 0 ] || [ "$table_status" -ne 0 ]; then
+  echo "bench.sh: not measured (micro $micro_status, process $process_status, table $table_status)" >&2
+  exit 1
+fi

@@ -290,11 +290,18 @@ void HeadlessHost::SurfaceChanged(Dialog& dialog, const CRect& rect) {
 
 void HeadlessHost::PresentNow(Dialog&) { ++m_presentCount; }
 
+void HeadlessHost::HoldWindow(Dialog&, unsigned milliseconds) {
+  ++m_presentCount;
+  ++m_holdCount;
+  m_heldMs += static_cast<long>(milliseconds);
+}
+
 long HeadlessHost::ElapsedMilliseconds() {
-  if (m_clock == Clock::Virtual) return ++m_virtualMs;
+  if (m_clock == Clock::Virtual) return ++m_virtualMs + m_heldMs;
   using namespace std::chrono;
   static const steady_clock::time_point start = steady_clock::now();
-  return static_cast<long>(duration_cast<milliseconds>(steady_clock::now() - start).count());
+  return static_cast<long>(duration_cast<milliseconds>(steady_clock::now() - start).count()) +
+         m_heldMs;
 }
 
 const HeadlessHost::MenuItem* HeadlessHost::SystemMenuItem(const Dialog& dialog,

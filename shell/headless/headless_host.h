@@ -41,8 +41,9 @@ class HeadlessHost : public WindowHost {
     std::string defaultName;
     std::string filter;
   };
-  // Virtual: the elapsed clock advances 1 ms at each reading, so a busy wait
-  // of 100 ms costs 100 readings. Real: the steady clock.
+  // Virtual: the elapsed clock advances 1 ms at each reading. Real: the
+  // steady clock. Either way a hold of the window (HoldWindow) moves the
+  // clock on by its time at once, without waiting.
   enum class Clock { Virtual, Real };
   // What happens to a dialog run modally: the default presses its default
   // button (as a user closing the title picture with Enter would).
@@ -96,6 +97,8 @@ class HeadlessHost : public WindowHost {
   // Union of the surface parts reported changed since the last call.
   CRect TakeChanged(const Dialog& dialog);
   int PresentCount() const { return m_presentCount; }
+  // The holds of a window (a pressed button staying down) so far.
+  int HoldCount() const { return m_holdCount; }
 
   // The window menu's item with this command; nullptr when there is none.
   const MenuItem* SystemMenuItem(const Dialog& dialog, unsigned command) const;
@@ -140,6 +143,7 @@ class HeadlessHost : public WindowHost {
   bool IsIconic(const Dialog& dialog) const override;
   void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
   void PresentNow(Dialog& dialog) override;
+  void HoldWindow(Dialog& dialog, unsigned milliseconds) override;
   long ElapsedMilliseconds() override;
   void SetClipboard(std::string_view text, std::string_view html) override;
   std::string ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
@@ -177,6 +181,8 @@ class HeadlessHost : public WindowHost {
   int m_presentCount = 0;
   Clock m_clock = Clock::Virtual;
   long m_virtualMs = 0;
+  long m_heldMs = 0;  // the time the window was held, added to the clock
+  int m_holdCount = 0;
   ModalHandler m_modalHandler;
   std::string m_clipboardText;
   std::string m_clipboardHtml;

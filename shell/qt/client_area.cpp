@@ -63,7 +63,9 @@ void ClientArea::Press(QMouseEvent* event) {
         [&](Dialog& d) { d.DispatchMouse(Dialog::Mouse::LeftDown, flags, at.x(), at.y()); });
   } else if (event->button() == Qt::RightButton) {
     m_rightPressOpenedMenu = false;
-    if (m_window.HasWindowMenu() && !RightButtonArea().contains(at)) {
+    const Dialog* dialog = m_window.Core();
+    const bool dialogsOwn = dialog != nullptr && dialog->OwnsRightButton(CPoint{at.x(), at.y()});
+    if (m_window.HasWindowMenu() && !dialogsOwn) {
       m_rightPressOpenedMenu = true;
       m_window.ShowWindowMenu(event->globalPosition().toPoint());
       return;

@@ -4,7 +4,7 @@
 //
 // Where the windowing system gives applications no window menu of their
 // own, a right click offers the dialog's window-menu items instead, except
-// where the right button is the dialog's own (see RightButtonArea).
+// where the right button is the dialog's own (Dialog::OwnsRightButton).
 #pragma once
 
 #include <QRegion>
@@ -15,11 +15,6 @@ class DialogWindow;
 class ClientArea : public QWidget {
  public:
   explicit ClientArea(DialogWindow& window);
-
-  // The part of the main window's client area in which the right button
-  // belongs to the dialog (it aims and throws the ball there): the
-  // simulation box, client x 20..219, y 20..419.
-  static QRect RightButtonArea() { return QRect(20, 20, 200, 400); }
 
   // A part of the surface changed: show it at the next paint.
   void Changed(const QRect& rect);

@@ -6,6 +6,7 @@
 #include "platform/window_host.h"
 #include "res/lab_resources.h"
 #include "res/resource_ids.h"
+#include "shell/qt/classic_numbers.h"
 #include "shell/qt/qt_host.h"
 #include "shell/qt/run_report.h"
 #include "shell/qt/template_style.h"
@@ -18,7 +19,11 @@ int main(int argc, char* argv[]) {
   // a high-density screen.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication application(argc, argv);
+  UseClassicNumbers();
   QApplication::setApplicationName(QStringLiteral("trelko"));
+  // Wayland desktops match the window to its desktop entry (and its icon)
+  // by this name: packaging/cat.lab.trelko.desktop.
+  QGuiApplication::setDesktopFileName(QStringLiteral("cat.lab.trelko"));
   QApplication::setApplicationVersion(QStringLiteral(LAB_VERSION));
 
   // The application's name and icon are the main window's.

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QThread>
 #include <cmath>
 
 #include "platform/dialog.h"
@@ -208,6 +209,14 @@ void QtHost::SurfaceChanged(Dialog& dialog, const CRect& rect) {
 
 void QtHost::PresentNow(Dialog& dialog) {
   if (DialogWindow* window = WindowOf(dialog)) window->PresentNow();
+}
+
+void QtHost::HoldWindow(Dialog& dialog, unsigned milliseconds) {
+  // The repaint flushes the window's backing store to the screen before it
+  // returns; the sleep then keeps this thread, the one event loop, away
+  // from every event for the time.
+  if (DialogWindow* window = WindowOf(dialog)) window->PresentNow();
+  QThread::msleep(milliseconds);
 }
 
 long QtHost::ElapsedMilliseconds() { return static_cast<long>(m_clock.elapsed()); }

@@ -52,6 +52,8 @@ class QtHost : public WindowHost {
 
   void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
   void PresentNow(Dialog& dialog) override;
+  // Puts every change on the screen, then sleeps: no event is handled.
+  void HoldWindow(Dialog& dialog, unsigned milliseconds) override;
 
   long ElapsedMilliseconds() override;
 

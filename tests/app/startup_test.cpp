@@ -151,7 +151,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CountRow{"one", "1", false, 1}, CountRow{"top", "999", false, 999},
                       CountRow{"zero", "0", true, 0}, CountRow{"thousand", "1000", true, 1000},
                       CountRow{"word", "abc", true, 10}, CountRow{"empty", "", true, 10},
-                      CountRow{"trailing_text", "12abc", false, 12},
+                      CountRow{"trailing_text", "12abc", true, 10},
+                      CountRow{"blank_inside", "1 2", true, 10},
+                      CountRow{"decimal", "1.9", true, 10}, CountRow{"exponent", "1e3", true, 10},
+                      CountRow{"trailing_comma", "12,", true, 10},
+                      CountRow{"blanks_around", " \t12 ", false, 12},
                       CountRow{"overlong", "99999999999999999999", true, 2147483647}),
     [](const ::testing::TestParamInfo<CountRow>& param_info) {
       return std::string(param_info.param.name);

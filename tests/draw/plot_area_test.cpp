@@ -188,6 +188,68 @@ TEST_F(GraphTest, FullOrZeroStepLeavesTheOtherSetAlone) {
   EXPECT_EQ(graph.HorizontalLineCount(), 4);
 }
 
+// The first line lies past a minimum of 0 or above, and on a negative
+// minimum that is a whole number of steps; lines stop before the maximum.
+// The same rule for both sets of lines.
+struct GridRow {
+  const char* name;
+  double minimum, maximum, step;
+  std::vector<double> lines;  // world positions
+};
+
+class GridOriginTest : public ::testing::TestWithParam<GridRow> {};
+
+TEST_P(GridOriginTest, FirstLineFromTheMinimumsSign) {
+  const GridRow& row = GetParam();
+  CPlotArea area;
+  area.SetRect(20, 20, 200, 400);
+  area.SetWorld(row.minimum, row.maximum, row.minimum, row.maximum);
+  area.MakeGrid(row.step, row.minimum, 1, 0, row.step, row.minimum, 0, 1);
+  ASSERT_EQ(area.VerticalLineCount(), static_cast<int>(row.lines.size())) << row.name;
+  ASSERT_EQ(area.HorizontalLineCount(), static_cast<int>(row.lines.size())) << row.name;
+  for (std::size_t i = 0; i < row.lines.size(); ++i) {
+    const int n = static_cast<int>(i);
+    EXPECT_EQ(area.VerticalLine(n).start.x, area.WorldToScreen(row.lines[i], 0).x) << row.name;
+    EXPECT_EQ(area.HorizontalLine(n).start.y, area.WorldToScreen(0, row.lines[i]).y) << row.name;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GridOriginTest,
+    ::testing::Values(
+        GridRow{"negative_between_steps", -0.25, 0.25, 0.1, {-0.2, -0.1, 0, 0.1, 0.2}},
+        GridRow{"negative_on_a_step", -0.2, 0.2, 0.1, {-0.2, -0.1, 0, 0.1}},
+        GridRow{"zero", 0, 1, 0.25, {0.25, 0.5, 0.75}},
+        GridRow{"negative_up_to_zero", -1, 0, 0.25, {-1, -0.75, -0.5, -0.25}},
+        GridRow{"wholly_negative_added_up", -1, -0.5, 0.2, {-1, -1 + 0.2, -1 + 0.2 + 0.2}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// With one flag of the two only that set of labels is written: the x labels
+// below the graph, the y labels left of it.
+struct LabelFlags {
+  const char* name;
+  bool x, y;
+};
+
+class LabelFlagsTest : public GraphTest, public ::testing::WithParamInterface<LabelFlags> {};
+
+TEST_P(LabelFlagsTest, WritesOnlyTheLabelsAskedFor) {
+  const LabelFlags& row = GetParam();
+  graph.DrawTickLabels(dc, row.x, row.y);
+  const int below = InkIn(290, 371, 670, 395);  // the x labels' rows
+  const int left = InkIn(250, 140, 305, 366);   // the y labels' columns
+  EXPECT_EQ(below > 0, row.x) << row.name;
+  EXPECT_EQ(left > 0, row.y) << row.name;
+  EXPECT_EQ(Painted(), below + left) << row.name << ": nothing elsewhere";
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, LabelFlagsTest,
+                         ::testing::Values(LabelFlags{"x_only", true, false},
+                                           LabelFlags{"y_only", false, true},
+                                           LabelFlags{"neither", false, false},
+                                           LabelFlags{"both", true, true}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
 // Each label shows the world value of its line's pixel, from the anchor
 // (304, 374): x labels hang centred below row 374, y labels end at column
 // 304 standing on the row 3 pixels below their line.

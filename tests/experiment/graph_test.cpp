@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "experiment/least_squares.h"
 #include "tests/support/golden.h"
@@ -124,6 +127,53 @@ TEST_F(GraphTest, AnOffRangePointIsNotDrawnButMovesTheLine) {
     for (int x = 239; x < 640; ++x) ASSERT_NE(Pixel(x, y), kPointColour) << x << "," << y;
   }
 }
+
+// The fit's message over three points, whatever the line's slope.
+struct FitRow {
+  const char* name;
+  std::vector<std::pair<double, double>> points;
+  const char* message;
+  bool line;
+};
+
+class GraphFitTest : public GraphTest, public ::testing::WithParamInterface<FitRow> {};
+
+TEST_P(GraphFitTest, ThreePointsGiveTheirMessage) {
+  const FitRow& row = GetParam();
+  dlg.m_lastPoint = -1;
+  for (const auto& [m, t2] : row.points) {
+    ++dlg.m_lastPoint;
+    dlg.m_pointMass[dlg.m_lastPoint] = m;
+    dlg.m_pointT2[dlg.m_lastPoint] = t2;
+  }
+  host->Paint(dlg);
+  EXPECT_EQ(Message(), row.message) << row.name;
+  EXPECT_EQ(CountPixels(kLineColour) > 0, row.line) << row.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GraphFitTest,
+    ::testing::Values(
+        FitRow{"rising",
+               {{1.0, 1.4}, {1.5, 2.1}, {2.0, 2.8}},
+               " El pendent de la recta dibuixada \u00e9s:  1.40. Per tant, k = 28.20 N/m",
+               true},
+        // Level: the slope is exactly 0 and k the infinite quotient.
+        FitRow{"level",
+               {{1.0, 1.5}, {1.5, 1.5}, {2.0, 1.5}},
+               " El pendent de la recta dibuixada \u00e9s:  0.00. Per tant, k =   inf N/m",
+               true},
+        FitRow{"falling",
+               {{1.0, 2.0}, {1.5, 1.5}, {2.0, 1.0}},
+               " El pendent de la recta dibuixada \u00e9s: -1.00. Per tant, k = -39.48 N/m",
+               true},
+        FitRow{"one_mass",
+               {{1.5, 1.4}, {1.5, 2.1}, {1.5, 2.8}},
+               " El pendent de la recta no s'ha pogut calcular",
+               false}),
+    [](const ::testing::TestParamInfo<FitRow>& param_info) {
+      return std::string(param_info.param.name);
+    });
 
 TEST_F(GraphTest, ARepaintRewritesTheFitMessage) {
   SetPoints({{1.0, 1.4}, {1.5, 2.1}, {2.0, 2.8}});

@@ -2,6 +2,8 @@
 // "Començar", the point table and the enabled state of "plot".
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/runtime.h"
 #include "tests/experiment/lab_actions.h"
 #include "tests/support/lab_fixture.h"
@@ -185,5 +187,63 @@ TEST_F(WorkflowTest, EveryMessageWritesTheCountBackIntoItsBox) {
   Press(*host, dlg, EmptyPeg(1));
   EXPECT_EQ(host->Text(dlg, IDC_OSCILLATIONS), "10");
 }
+
+// "Començar" empties the table and redraws the empty graph: the central
+// panel comes back pixel for pixel as the start-up window had it, whatever
+// stood on it (points, the fitted line, points beyond the ranges).
+class ComencarRedrawTest : public WorkflowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ComencarRedrawTest, RedrawsTheEmptyGraph) {
+  const Surface startUp = dlg.GetSurface();
+  for (int i = 0; i < GetParam(); ++i) AddPoint(0.65 + 0.0145 * i, 0.9 + 0.02 * i);
+  host->Paint(dlg);
+  host->Click(dlg, IDC_START);
+  EXPECT_EQ(dlg.m_lastPoint, -1);
+  int differing = 0;
+  for (int y = 124; y < 420; ++y) {
+    for (int x = 239; x < 671; ++x) differing += Pixel(x, y) != startUp.GetPixel(x, y);
+  }
+  EXPECT_EQ(differing, 0) << GetParam() << " points";
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, ComencarRedrawTest, ::testing::Values(0, 2, 3, 100));
+
+// A press on one of the stopwatch's buttons holds the window for 0.1 s
+// through the host: the pressed picture is presented first, the host's
+// elapsed clock moves on by the time, and the lab's own clock (the ticks)
+// does not advance. The switch and the rest of the window hold nothing.
+struct HoldRow {
+  const char* name;
+  std::vector<CPoint> presses;
+  int holds;
+};
+
+class PressHoldTest : public LabTest, public ::testing::WithParamInterface<HoldRow> {};
+
+TEST_P(PressHoldTest, APressedButtonHoldsTheWindowATenthOfASecond) {
+  const HoldRow& row = GetParam();
+  const int holdsBefore = host->HoldCount();
+  const int presentsBefore = host->PresentCount();
+  const long before = host->ElapsedMilliseconds();
+  const double clock = dlg.m_clock;
+  for (CPoint p : row.presses) Press(*host, dlg, p);
+  const long waited = host->ElapsedMilliseconds() - before;
+  EXPECT_EQ(host->HoldCount() - holdsBefore, row.holds) << row.name;
+  EXPECT_GE(host->PresentCount() - presentsBefore, row.holds) << row.name;
+  EXPECT_GE(waited, 100L * row.holds) << row.name;
+  EXPECT_LT(waited, 100L * row.holds + 20) << row.name << ": the wait reads no clock";
+  EXPECT_EQ(dlg.m_clock, clock) << row.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, PressHoldTest,
+    ::testing::Values(HoldRow{"switch", {kPowerOn}, 0}, HoldRow{"nowhere", {kNowhere}, 0},
+                      HoldRow{"reset_while_off", {kReset}, 1},
+                      HoldRow{"start", {kPowerOn, kStart}, 1},
+                      HoldRow{"start_stop_reset", {kPowerOn, kStart, kStop, kReset}, 3},
+                      HoldRow{"button_edge_miss", {CPoint{kStart.x, 88 + 2}}, 0}),
+    [](const ::testing::TestParamInfo<HoldRow>& param_info) {
+      return std::string(param_info.param.name);
+    });
 
 }  // namespace

@@ -63,6 +63,11 @@ TEST_P(PendulumLawTest, Acceleration) {
 INSTANTIATE_TEST_SUITE_P(Rows, PendulumLawTest, ::testing::Values(
     LawRow{{0.0, -0.1, 0.5, -2.0}, -0.01, -9.805 + 0.04},
     LawRow{{0.0, -0.21, 0.0, 0.0}, 0.0, -9.805},
+    // Exactly at the natural length along a slant, and a micrometre either
+    // side of it: slack and stretched meet there, with no jump in the pull.
+    LawRow{{0.126, -0.168, 0.0, 0.0}, 0.0, -9.805},
+    LawRow{{0.0, -0.209999, 0.0, 0.0}, 0.0, -9.805},
+    LawRow{{0.0, -0.210001, 0.0, 0.0}, 0.0, 27.9 * 0.000001 - 9.805},
     LawRow{{0.0, -0.22, 0.0, 0.0}, 0.0, 27.9 * 0.01 - 9.805},
     LawRow{{0.3, -0.4, 0.0, 0.0}, -27.9 * 0.29 * 0.6, 27.9 * 0.29 * 0.8 - 9.805},
     LawRow{{5e-8, -5e-8, 1.0, 1.0}, 0.0, 0.0}));

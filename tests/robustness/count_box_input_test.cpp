@@ -1,6 +1,6 @@
 // Bad input in the count box: every text either gets the validation message
-// or is accepted as an integer is read (leading blanks, a sign, digits, the
-// rest ignored), and the next timing is always divided by a count from 1 to
+// or is accepted as an integer (blanks, a sign, digits, blanks, nothing
+// more), and the next timing is always divided by a count from 1 to
 // 999 that the student accepted.
 #include <gtest/gtest.h>
 
@@ -67,8 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
                       InputRow{"thousand", "1000", Verdict::OutOfRange, 10},
                       InputRow{"beyond_int", "2147483648", Verdict::OutOfRange, 10},
                       InputRow{"seventy_digits", std::string(70, '7'), Verdict::OutOfRange, 10},
-                      InputRow{"digits_then_letters", "12abc", Verdict::Accepted, 12},
-                      InputRow{"decimal", "1.9", Verdict::Accepted, 1},
+                      InputRow{"digits_then_letters", "12abc", Verdict::NotAnInteger, 10},
+                      InputRow{"decimal", "1.9", Verdict::NotAnInteger, 10},
+                      InputRow{"decimal_comma", "12,", Verdict::NotAnInteger, 10},
+                      InputRow{"exponent", "1e3", Verdict::NotAnInteger, 10},
+                      InputRow{"two_numbers", "1 2", Verdict::NotAnInteger, 10},
                       InputRow{"blanks_around", " 7 ", Verdict::Accepted, 7},
                       InputRow{"tab", "\t", Verdict::NotAnInteger, 10},
                       InputRow{"cyrillic", "\xd0\xb4\xd0\xb5\xd1\x81\xd1\x8f\xd1\x82\xd1\x8c",

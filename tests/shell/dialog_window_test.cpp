@@ -1,12 +1,14 @@
 // The windows built from the lab's templates: frames, sizes, controls in
 // place, stacking, the pictures' pixels.
 #include <gtest/gtest.h>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionFrame>
+#include <QTest>
 #include <string>
 
 #include "experiment/messages.h"
@@ -172,6 +174,36 @@ TEST(DialogWindow, PresentNowPutsChangesOnTheScreenBeforeReturning) {
   RunScripted(dialog, [](DialogWindow& w) { ClickAt(&w, QPoint(40, 430)); });
   EXPECT_EQ(beforeFlush, QColor(10, 120, 30));
   EXPECT_EQ(afterFlush, QColor(0, 0, 255));
+}
+
+// A hold (a pressed button staying down) puts the change on the screen, then
+// keeps the window for the time: no timer message comes meanwhile, and the
+// events that arrived come after it.
+TEST(DialogWindow, HoldWindowShowsTheChangeThenKeepsEveryEventWaiting) {
+  ProbeDialog dialog(IDD_MAIN);
+  dialog.onInit = [](ProbeDialog& d) { d.SetTimer(7, 5); };
+  QColor shownDuringHold;
+  qint64 held = 0;
+  int ticksDuringHold = -1;
+  dialog.onLeftDown = [&](ProbeDialog& d, CPoint) {
+    CClientDC dc(&d);
+    dc.FillSolidRect(300, 200, 10, 10, RGB(0, 0, 255));
+    const int ticks = d.ticks;
+    QElapsedTimer timer;
+    timer.start();
+    dc.HoldWindow(100);
+    held = timer.elapsed();
+    ticksDuringHold = d.ticks - ticks;
+    shownDuringHold = QColor(OnScreen(QtHost::WindowOf(d)).pixel(305, 205));
+  };
+  RunScripted(dialog, [&dialog](DialogWindow& w) {
+    ClickAt(&w, QPoint(40, 430));
+    const int ticks = dialog.ticks;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.ticks > ticks; }, 1000));
+  });
+  EXPECT_GE(held, 100);
+  EXPECT_EQ(ticksDuringHold, 0);
+  EXPECT_EQ(shownDuringHold, QColor(0, 0, 255));
 }
 
 }  // namespace

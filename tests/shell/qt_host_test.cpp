@@ -48,6 +48,7 @@ TEST(QtHost, MouseOverTheClientAreaReachesTheDialogInClientPixels) {
 
 TEST(QtHost, RightButtonInsideTheBoxIsTheDialogsElsewhereItOffersTheWindowMenu) {
   ProbeDialog dialog(IDD_MAIN);
+  dialog.ownsRightButton = CRect(20, 20, 221, 421);
   dialog.onInit = [](ProbeDialog& d) {
     CMenu* menu = d.GetSystemMenu(false);
     ASSERT_NE(menu, nullptr);

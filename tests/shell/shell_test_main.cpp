@@ -5,6 +5,7 @@
 
 #include "platform/window_host.h"
 #include "res/lab_resources.h"
+#include "shell/qt/classic_numbers.h"
 #include "shell/qt/qt_host.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   // tests' go to the build's.
   qputenv("XDG_CONFIG_HOME", LAB_TEST_STATE_HOME "/config");
   QApplication application(argc, argv);
+  UseClassicNumbers();
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Llei de Trelko"));
   InstallResources(LabResources());
   QtHost host;

@@ -26,6 +26,8 @@ class ProbeDialog : public Dialog {
   bool refuseClose = false;
   std::function<void(ProbeDialog&)> onInit;
   std::function<void(ProbeDialog&, CPoint)> onLeftDown;
+  // Where a right press is the dialog's own; nowhere when empty.
+  CRect ownsRightButton;
 
   bool OnInitDialog() override;
   void OnPaint() override;
@@ -36,6 +38,7 @@ class ProbeDialog : public Dialog {
   void OnRButtonUp(unsigned flags, CPoint point) override;
   void OnMouseMove(unsigned flags, CPoint point) override;
   void OnSysCommand(unsigned id, long lParam) override;
+  bool OwnsRightButton(CPoint point) const override { return ownsRightButton.PtInRect(point); }
   bool OnCommand(int id, int notification) override;
 
   bool Logged(const std::string& line) const;
