@@ -61,6 +61,21 @@ EMSCRIPTEN_KEEPALIVE double lab_ball(int which) {
   return which == 0 ? lab->m_pendulum.m_x : lab->m_pendulum.m_y;
 }
 
+// For the browser tests: puts a table of points (mass kg, T^2 s^2 pairs)
+// in place of the student's; the page's next paint shows it. Returns the
+// number of points taken.
+EMSCRIPTEN_KEEPALIVE int lab_test_set_points(const double* pairs, int count) {
+  CLabDlg* lab = Lab();
+  if (lab == nullptr || pairs == nullptr || count < 0) return 0;
+  const int n = count < CLabDlg::kPointCapacity ? count : CLabDlg::kPointCapacity;
+  for (int i = 0; i < n; ++i) {
+    lab->m_pointMass[i] = pairs[2 * i];
+    lab->m_pointT2[i] = pairs[2 * i + 1];
+  }
+  lab->m_lastPoint = n - 1;
+  return n;
+}
+
 // For the page's benchmark: one tick, or one full paint, of the main window.
 EMSCRIPTEN_KEEPALIVE void lab_bench_tick() {
   if (CLabDlg* lab = Lab()) lab->DispatchTimer(0);

@@ -175,13 +175,8 @@ var LabPage = (function () {
     var w = windows[level];
     place(w);
     w.root.style.visibility = 'visible';
-    for (var i = 0; i < w.order.length; i++) {
-      var c = w.order[i];
-      if (c.tabStop && !c.el.hidden && !c.el.disabled && c.el.tabIndex >= 0) {
-        c.el.focus();
-        break;
-      }
-    }
+    var stops = tabStops(w);
+    if (stops.length > 0) stops[0].focus();
   }
 
   function closeWindow(level) {
@@ -384,8 +379,28 @@ var LabPage = (function () {
 
   // --- keys --------------------------------------------------------------------------
 
+  // The window's controls that Tab visits, in the template's order.
+  function tabStops(w) {
+    return w.order.filter(function (c) {
+      return c.tabStop && !c.el.hidden && !c.el.disabled && c.el.tabIndex >= 0;
+    }).map(function (c) { return c.el; });
+  }
+
   function windowKey(w, e) {
     if (e.ctrlKey || e.altKey || e.metaKey) return;
+    if (e.key === 'Tab' && menu === null) {
+      // Tab goes round the window's controls, never out of the window.
+      var stops = tabStops(w);
+      if (stops.length === 0) return;
+      var at = stops.indexOf(document.activeElement);
+      var next = e.shiftKey ? (at <= 0 ? stops.length - 1 : at - 1)
+                            : (at < 0 || at === stops.length - 1 ? 0 : at + 1);
+      e.preventDefault();
+      stops[next].focus();
+      if (stops[next].tagName === 'INPUT') stops[next].select();
+      return;
+    }
+    if (e.shiftKey) return;
     if (e.key === 'Enter') {
       // Enter on a push button presses that button (the browser does); in
       // any other control it presses the default button.
@@ -542,6 +557,8 @@ var LabPage = (function () {
     setIcon: setIcon, present: present, rgbaOf: rgbaOf, nextEvent: nextEvent,
     waitEvent: waitEvent, hidden: hidden, messageBox: messageBox, nextFrame: nextFrame,
     start: start, firstFrame: function () { return firstFrame; },
+    // The innermost window paints itself whole again.
+    repaint: function () { push(EVENT_PAINT, topLevel()); },
     pending: function () { return queue.length; }
   };
 })();

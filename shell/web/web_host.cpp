@@ -46,7 +46,7 @@ bool IsPicture(const ControlTemplate& c) {
 }
 }  // namespace
 
-WebHost::WebHost() : m_start(emscripten_get_now()) {}
+WebHost::WebHost() : m_start(emscripten_get_now()), m_hidden(lab_page_hidden() != 0) {}
 
 WebHost::~WebHost() = default;
 
