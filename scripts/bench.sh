@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Builds the lab in release mode with its benchmarks, runs the micro
-# benchmarks on the headless host and the process benchmark (the real lab
-# beside the floor program on Xvfb), and prints every figure as one table
-# with the targets beside them.
+# benchmarks on the headless host, the process benchmark (the real lab
+# beside the floor program on Xvfb) and the web page's benchmark in headless
+# Chromium (build/web), and prints every figure as one table with the
+# targets beside them.
 #
-#   scripts/bench.sh [--duration <s>] [--min-time <s>] [--repetitions <n>]
+#   scripts/bench.sh [--duration <s>] [--min-time <s>] [--repetitions <n>] [--no-web]
 #
 #   --duration     seconds the two programs run side by side (default 30)
 #   --min-time     minimum time of each micro benchmark (default 0.2)
 #   --repetitions  runs of each micro benchmark; the median is shown (3)
+#   --no-web       leave out the web page's benchmark
 #
 # The build directory is build/bench unless LAB_BENCH_BUILD_DIR names
 # another. The raw figures (JSON) are kept in <build>/bench-results.
@@ -18,12 +20,14 @@ cd "$(dirname "$0")/.."
 duration=30
 min_time=0.2
 repetitions=3
+web=1
 while [ $# -gt 0 ]; do
   case "$1" in
     --duration) duration=$2; shift 2 ;;
     --min-time) min_time=$2; shift 2 ;;
     --repetitions) repetitions=$2; shift 2 ;;
-    -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
+    --no-web) web=0; shift ;;
+    -h|--help) sed -n '2,18p' "$0"; exit 0 ;;
     *) echo "$0: unknown argument $1" >&2; exit 2 ;;
   esac
 done
@@ -36,7 +40,7 @@ echo "== configuring and building (release) in $build" >&2
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLAB_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" --target lab_bench lab_floor trelko -j "$jobs" >&2
 mkdir -p "$results"
-rm -f "$results/micro.json" "$results/process.json"
+rm -f "$results/micro.json" "$results/process.json" "$results/web.json"
 
 echo "== micro benchmarks" >&2
 "$build/bench/lab_bench" --benchmark_min_time="$min_time" \
@@ -47,5 +51,17 @@ echo "== process benchmark (${duration} s side by side)" >&2
 python3 bench/process_bench.py --lab "$build/shell/qt/trelko" --floor "$build/bench/floor/lab_floor" \
   --duration "$duration" --json "$results/process.json" >/dev/null || true
 
+web_args=()
+if [ "$web" = 1 ]; then
+  echo "== web page benchmark (headless Chromium)" >&2
+  export NODE_PATH=/usr/share/nodejs
+  cmake --preset web >/dev/null
+  cmake --build --preset web --target trelko_page -j "$jobs" >&2
+  node bench/web/page_bench.mjs --page build/web/trelko.html --json "$results/web.json" \
+    >/dev/null || true
+  web_args=(--web "$results/web.json")
+fi
+
 echo >&2
-python3 bench/bench_table.py --micro "$results/micro.json" --process "$results/process.json"
+python3 bench/bench_table.py --micro "$results/micro.json" --process "$results/process.json" \
+  "${web_args[@]}"
