@@ -46,10 +46,8 @@ mergeInto(LibraryManager.library, {
   lab_page_wait_event: function (milliseconds) {
     return Asyncify.handleSleep(function (wakeUp) { LabPage.waitEvent(milliseconds, wakeUp); });
   },
-  lab_page_message_box: function (text, caption) {
-    var message = UTF8ToString(text);
-    var title = UTF8ToString(caption);
-    return Asyncify.handleSleep(function (wakeUp) { LabPage.messageBox(message, title, wakeUp); });
+  lab_page_open_message_box: function (text, caption) {
+    return LabPage.messageBox(UTF8ToString(text), UTF8ToString(caption));
   },
   lab_page_next_frame: function () {
     return Asyncify.handleSleep(function (wakeUp) { LabPage.nextFrame(wakeUp); });

@@ -8,7 +8,7 @@ var LabPage = (function () {
   'use strict';
 
   var EVENT_MOUSE = 1, EVENT_COMMAND = 2, EVENT_SYSCOMMAND = 3, EVENT_KEY = 4, EVENT_PAINT = 5,
-      EVENT_VISIBILITY = 6, EVENT_MENU_KEY = 7;
+      EVENT_VISIBILITY = 6, EVENT_MENU_KEY = 7, EVENT_BOX_ANSWERED = 8;
   var MOUSE_LEFT_DOWN = 0, MOUSE_LEFT_UP = 1, MOUSE_RIGHT_DOWN = 2, MOUSE_RIGHT_UP = 3,
       MOUSE_MOVE = 4;
   var MK_LBUTTON = 1, MK_RBUTTON = 2;
@@ -27,6 +27,7 @@ var LabPage = (function () {
   var waitTimer = 0;
   var menu = null;
   var firstFrame = -1;
+  var boxes = 0;
 
   function desk() { return document.getElementById('lab-desk'); }
 
@@ -476,8 +477,9 @@ var LabPage = (function () {
 
   // --- message boxes ----------------------------------------------------------------------
 
-  function messageBox(text, caption, wakeUp) {
+  function messageBox(text, caption) {
     closeMenu();
+    var number = ++boxes;
     var d = document.createElement('dialog');
     d.className = 'lab-message';
     var bar = document.createElement('div');
@@ -504,11 +506,12 @@ var LabPage = (function () {
     d.appendChild(row);
     d.addEventListener('close', function () {
       d.remove();
-      wakeUp();
+      push(EVENT_BOX_ANSWERED, -1, number);
     });
     document.body.appendChild(d);
     d.showModal();
     ok.focus();
+    return number;
   }
 
   // --- the program's life --------------------------------------------------------------------
@@ -520,6 +523,7 @@ var LabPage = (function () {
     windows.forEach(function (w) { w.root.remove(); });
     windows.length = 0;
     queue.length = 0;
+    document.querySelectorAll('dialog.lab-message').forEach(function (d) { d.remove(); });
   }
 
   function start(module) {

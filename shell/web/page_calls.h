@@ -44,8 +44,9 @@ void lab_page_wait_event(double milliseconds);
 int lab_page_hidden();
 
 // --- modal parts -----------------------------------------------------------------
-// Shows a modal message and waits until it is answered.
-void lab_page_message_box(const char* text, const char* caption);
+// Shows a modal message over the page and returns its number; its answer
+// comes as a message-box event.
+int lab_page_open_message_box(const char* text, const char* caption);
 // Waits until the browser has shown the latest pixels (one frame, or a
 // moment when the page shows no frames).
 void lab_page_next_frame();
@@ -54,13 +55,14 @@ void lab_page_next_frame();
 // The events of the page, as lab_page_next_event gives them:
 // {kind, level, a, b, c, d}.
 namespace page_event {
-constexpr int kMouse = 1;       // a: Dialog::Mouse, b: flags, c, d: client point
-constexpr int kCommand = 2;     // a: control id, b: notification
-constexpr int kSysCommand = 3;  // a: command
-constexpr int kKey = 4;         // a: virtual key
-constexpr int kPaint = 5;       // the window must be painted whole
-constexpr int kVisibility = 6;  // the page was hidden or shown
-constexpr int kMenuKey = 7;     // the key that offers the window menu
+constexpr int kMouse = 1;        // a: Dialog::Mouse, b: flags, c, d: client point
+constexpr int kCommand = 2;      // a: control id, b: notification
+constexpr int kSysCommand = 3;   // a: command
+constexpr int kKey = 4;          // a: virtual key
+constexpr int kPaint = 5;        // the window must be painted whole
+constexpr int kVisibility = 6;   // the page was hidden or shown
+constexpr int kMenuKey = 7;      // the key that offers the window menu
+constexpr int kBoxAnswered = 8;  // a: the message box's number
 }  // namespace page_event
 
 // Control flags for lab_page_add_control.

@@ -84,7 +84,7 @@ int WebHost::RunModal(Dialog& dialog) {
   if (!dialog.IsEnding()) {
     lab_page_show_window(window.level);
     dialog.DispatchPaint();
-    RunLoop(window);
+    RunLoop([&dialog] { return dialog.IsEnding(); });
   }
   const int result = dialog.Result();
 
@@ -117,14 +117,13 @@ void WebHost::EndModal(Dialog&, int) {
   // The loop sees the dialog ending (Dialog::IsEnding) at its next turn.
 }
 
-void WebHost::RunLoop(Window& window) {
-  Dialog& dialog = *window.dialog;
-  int event[6] = {};
-  while (!dialog.IsEnding()) {
+template <typename Done>
+void WebHost::RunLoop(Done&& done) {
+  while (!done()) {
     const double wait = DeliverDueTimers();
-    if (dialog.IsEnding()) break;
-    if (lab_page_next_event(event) != 0) {
-      Deliver(Event{event[0], event[1], event[2], event[3], event[4], event[5]});
+    if (done()) break;
+    if (lab_page_next_event(m_event) != 0) {
+      Deliver(Event{m_event[0], m_event[1], m_event[2], m_event[3], m_event[4], m_event[5]});
       continue;
     }
     lab_page_wait_event(wait);
@@ -170,6 +169,10 @@ void WebHost::Deliver(const Event& event) {
     m_hidden = hidden;
     return;
   }
+  if (event.kind == page_event::kBoxAnswered) {
+    m_answeredBox = event.a;
+    return;
+  }
   if (event.level < 0 || event.level >= static_cast<int>(m_windows.size())) return;
   Window& window = *m_windows[static_cast<std::size_t>(event.level)];
   Dialog& dialog = *window.dialog;
@@ -178,8 +181,9 @@ void WebHost::Deliver(const Event& event) {
     dialog.DispatchPaint();
     return;
   }
-  // Input only for the innermost window: the others are under a modal one.
-  if (event.level != static_cast<int>(m_windows.size()) - 1) return;
+  // Input only for the innermost window: the others are under a modal one,
+  // and all of them under a message box.
+  if (event.level != static_cast<int>(m_windows.size()) - 1 || m_openBoxes > 0) return;
   switch (event.kind) {
     case page_event::kMouse:
       DeliverMouse(window, event);
@@ -265,7 +269,10 @@ void WebHost::FocusControl(Dialog& dialog, int id) {
 
 int WebHost::MessageBox(Dialog*, std::string_view text, std::string_view caption, unsigned) {
   const std::string title = caption.empty() ? m_applicationName : Text(caption);
-  lab_page_message_box(Text(text).c_str(), title.c_str());
+  const int box = lab_page_open_message_box(Text(text).c_str(), title.c_str());
+  ++m_openBoxes;
+  RunLoop([this, box] { return m_answeredBox == box; });
+  --m_openBoxes;
   return IDOK;
 }
 

@@ -2,9 +2,10 @@
 //
 // Each modal dialog is a window of the page: a canvas showing the dialog's
 // surface, with real HTML controls at the template's places over it. The
-// whole program runs as one coroutine (Asyncify): a modal loop suspends it
-// while it waits for the page's next event or timer, a message box while the
-// page shows it, so nothing ever busy-waits the browser. Input reaches the
+// whole program runs as one coroutine (Asyncify): a modal loop (of a dialog
+// or a message box) suspends it while it waits for the page's next event or
+// timer, so nothing ever busy-waits the browser; timers go on under
+// a message box as under a dialog. Input reaches the
 // core only from the innermost modal loop, one event at a time: what the page
 // queues while the program is suspended elsewhere (a message box, a hold of
 // the window) waits in the queue, and input for a window under the innermost
@@ -72,8 +73,10 @@ class WebHost : public WindowHost {
 
   Window* WindowOf(const Dialog& dialog) const;
   void AddControls(const Window& window);
-  // The modal loop of the innermost window.
-  void RunLoop(Window& window);
+  // Delivers the page's events and the timers until done() holds (a modal
+  // loop: of a dialog, or of a message box).
+  template <typename Done>
+  void RunLoop(Done&& done);
   // Delivers every timer that is due; the time until the next one is due
   // (negative: none runs).
   double DeliverDueTimers();
@@ -86,4 +89,10 @@ class WebHost : public WindowHost {
   RightButtonOwner m_rightButtonOwner = nullptr;
   double m_start = 0;
   bool m_hidden = false;
+  // Message boxes up (no input reaches a window meanwhile), and the number
+  // of the last one answered.
+  int m_openBoxes = 0;
+  int m_answeredBox = 0;
+  // The event being taken from the page.
+  int m_event[6] = {};
 };

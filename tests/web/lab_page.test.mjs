@@ -149,6 +149,10 @@ describe('the count box', () => {
       const box = await page.waitForSelector('dialog.lab-message[open]', {timeout: 5000});
       assert.equal(await box.$eval('p', (p) => p.textContent), row.message);
       assert.equal(await page.evaluate(() => document.activeElement.textContent), 'OK');
+      // The lab goes on moving under the message, as under any modal window.
+      const clock = await probe(page, 'lab_model_clock');
+      await sleep(300);
+      assert.ok(await probe(page, 'lab_model_clock') > clock, 'the ticks go on');
       await page.click('dialog.lab-message button');
       await page.waitForFunction(() => !document.querySelector('dialog.lab-message'));
       await idle(page);
@@ -157,6 +161,7 @@ describe('the count box', () => {
         return [e.dataset.controlId, e.selectionStart, e.selectionEnd, e.value.length];
       });
       assert.deepEqual(focus, ['1002', 0, row.typed.length, row.typed.length]);
+      assert.equal(await page.$$eval('dialog.lab-message', (d) => d.length), 0, 'one message');
       await page.closeAll();
     });
   }
