@@ -8,7 +8,8 @@
 
 #include "platform/dc.h"
 #include "platform/pixel_blend.h"
-#include "platform/text/font_library.h"
+#include "platform/text/glyph_source.h"
+#include "platform/text/system_glyphs.h"
 #include "platform/text/utf8.h"
 
 namespace text {
@@ -120,21 +121,20 @@ CRect BlendGlyph(Surface& surface, const Glyph& glyph, std::int64_t ox, std::int
 }  // namespace
 
 TextRenderer& TextRenderer::Shared() {
-  static TextRenderer renderer;
+  static TextRenderer renderer(MakeSystemGlyphSource());
   return renderer;
 }
 
-TextRenderer::TextRenderer(const char* fontconfigFile)
-    : m_library(std::make_unique<FontLibrary>(fontconfigFile)) {}
+TextRenderer::TextRenderer(std::unique_ptr<GlyphSource> source) : m_source(std::move(source)) {}
 
 TextRenderer::~TextRenderer() = default;
 
 CSize TextRenderer::Extent(const LogFont& log, std::string_view text) {
-  SizedFont* font = m_library->Find(log);
+  SizedFace* font = m_source->Find(log);
   if (font == nullptr) return CSize();
   std::int64_t width = 0;
   for (std::size_t pos = 0; pos < text.size();) {
-    width += m_library->GlyphOf(*font, DecodeUtf8(text, pos)).advance;
+    width += font->GlyphOf(DecodeUtf8(text, pos)).advance;
   }
   width = std::min<std::int64_t>(width, std::numeric_limits<int>::max());
   return CSize{static_cast<int>(width), font->metrics.ascent + font->metrics.descent};
@@ -142,13 +142,13 @@ CSize TextRenderer::Extent(const LogFont& log, std::string_view text) {
 
 TextResult TextRenderer::Draw(Surface& surface, const LogFont& log, const TextPlacement& placement,
                               std::string_view text) {
-  SizedFont* font = m_library->Find(log);
+  SizedFace* font = m_source->Find(log);
   if (font == nullptr) return TextResult{};
 
   m_run.clear();
   std::int64_t pen = 0;
   for (std::size_t pos = 0; pos < text.size();) {
-    const Glyph& glyph = m_library->GlyphOf(*font, DecodeUtf8(text, pos));
+    const Glyph& glyph = font->GlyphOf(DecodeUtf8(text, pos));
     m_run.push_back(Placed{&glyph, pen});
     pen += glyph.advance;
   }
@@ -192,12 +192,12 @@ TextResult TextRenderer::Draw(Surface& surface, const LogFont& log, const TextPl
 }
 
 std::string TextRenderer::FaceFile(const LogFont& log) {
-  SizedFont* font = m_library->Find(log);
-  return font != nullptr ? font->face->file : std::string();
+  SizedFace* font = m_source->Find(log);
+  return font != nullptr ? font->faceFile : std::string();
 }
 
 PixelMetrics TextRenderer::Metrics(const LogFont& log) {
-  SizedFont* font = m_library->Find(log);
+  SizedFace* font = m_source->Find(log);
   if (font == nullptr) return PixelMetrics{0, 0, 0, 0.0};
   return font->metrics;
 }

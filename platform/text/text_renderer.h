@@ -28,7 +28,7 @@
 
 namespace text {
 
-class FontLibrary;
+class GlyphSource;
 struct Glyph;
 
 // Where and how a text is written.
@@ -49,12 +49,11 @@ struct TextResult {
 class TextRenderer {
  public:
   // The renderer that device contexts use, built on first use with the
-  // system's fontconfig configuration.
+  // build's own glyph source (system_glyphs.h).
   static TextRenderer& Shared();
 
-  // fontconfigFile: a fontconfig configuration to use instead of the
-  // system's (nullptr: the system's).
-  explicit TextRenderer(const char* fontconfigFile = nullptr);
+  // A renderer that takes its glyphs from source.
+  explicit TextRenderer(std::unique_ptr<GlyphSource> source);
   ~TextRenderer();
   TextRenderer(const TextRenderer&) = delete;
   TextRenderer& operator=(const TextRenderer&) = delete;
@@ -76,7 +75,7 @@ class TextRenderer {
     long long pen;  // pixels along the baseline from its start
   };
 
-  std::unique_ptr<FontLibrary> m_library;
+  std::unique_ptr<GlyphSource> m_source;
   std::vector<Placed> m_run;  // the line being drawn, kept to reuse its storage
 };
 
