@@ -270,6 +270,7 @@ void SizedFont::Render(char32_t character, Glyph& glyph) {
     FT_Set_Transform(f.ft, &matrix, nullptr);
   }
   const FT_UInt index = FT_Get_Char_Index(f.ft, character);
+  glyph.missing = index == 0;
   // Light hinting snaps the glyphs to the pixel grid vertically only, which
   // keeps small text crisp without distorting the widened shapes.
   if (FT_Load_Glyph(f.ft, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) return;

@@ -26,6 +26,7 @@ struct Glyph {
   int rows = 0;
   int advance = 0;                     // along the baseline, pixels, before turning
   std::vector<std::uint8_t> coverage;  // rows x width
+  bool missing = false;                // the face's missing-glyph shape stands in
 };
 
 // A face at one pixel size, width scale and escapement: its metrics and its

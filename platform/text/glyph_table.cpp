@@ -35,8 +35,9 @@ class GlyphTableSource::TableFace : public SizedFace {
     auto it = m_glyphs.find(character);
     if (it != m_glyphs.end()) return it->second;
     const TableGlyph* found = FindTableGlyph(m_font, character);
-    return m_glyphs.emplace(character, Unpack(found != nullptr ? *found : m_font.missing))
-        .first->second;
+    Glyph glyph = Unpack(found != nullptr ? *found : m_font.missing);
+    glyph.missing = found == nullptr;
+    return m_glyphs.emplace(character, std::move(glyph)).first->second;
   }
 
  private:

@@ -131,11 +131,18 @@ TextRenderer::~TextRenderer() = default;
 
 CSize TextRenderer::Extent(const LogFont& log, std::string_view text) {
   SizedFace* font = m_source->Find(log);
-  if (font == nullptr) return CSize();
-  std::int64_t width = 0;
-  for (std::size_t pos = 0; pos < text.size();) {
-    width += font->GlyphOf(DecodeUtf8(text, pos)).advance;
+  if (font == nullptr) {
+    ++m_misses;
+    return CSize();
   }
+  std::int64_t width = 0;
+  bool missing = false;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const Glyph& glyph = font->GlyphOf(DecodeUtf8(text, pos));
+    width += glyph.advance;
+    missing = missing || glyph.missing;
+  }
+  if (missing) ++m_misses;
   width = std::min<std::int64_t>(width, std::numeric_limits<int>::max());
   return CSize{static_cast<int>(width), font->metrics.ascent + font->metrics.descent};
 }
@@ -143,15 +150,21 @@ CSize TextRenderer::Extent(const LogFont& log, std::string_view text) {
 TextResult TextRenderer::Draw(Surface& surface, const LogFont& log, const TextPlacement& placement,
                               std::string_view text) {
   SizedFace* font = m_source->Find(log);
-  if (font == nullptr) return TextResult{};
+  if (font == nullptr) {
+    ++m_misses;
+    return TextResult{};
+  }
 
   m_run.clear();
   std::int64_t pen = 0;
+  bool missing = false;
   for (std::size_t pos = 0; pos < text.size();) {
     const Glyph& glyph = font->GlyphOf(DecodeUtf8(text, pos));
     m_run.push_back(Placed{&glyph, pen});
     pen += glyph.advance;
+    missing = missing || glyph.missing;
   }
+  if (missing) ++m_misses;
   const std::int64_t width = pen;
   const int ascent = font->metrics.ascent;
   const int descent = font->metrics.descent;

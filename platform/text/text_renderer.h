@@ -15,6 +15,7 @@
 // the baseline.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -69,6 +70,11 @@ class TextRenderer {
   // Its pixel size (all zero when no face could be found).
   PixelMetrics Metrics(const LogFont& font);
 
+  // How many texts were drawn or measured, since the renderer was made,
+  // with a font that found no face or with a character that its face has
+  // no glyph for. The lab's texts never are.
+  std::size_t Misses() const { return m_misses; }
+
  private:
   struct Placed {
     const Glyph* glyph;
@@ -76,6 +82,7 @@ class TextRenderer {
   };
 
   std::unique_ptr<GlyphSource> m_source;
+  std::size_t m_misses = 0;
   std::vector<Placed> m_run;  // the line being drawn, kept to reuse its storage
 };
 
