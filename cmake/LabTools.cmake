@@ -16,12 +16,16 @@ if(LAB_WEB)
   set(LAB_GLYPH_TABLE_GENERATOR
       ${LAB_NATIVE_TOOLS_DIR}/glyph_table/lab_glyph_table_generator)
   find_program(LAB_NATIVE_CXX NAMES c++ g++ clang++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+  # The tools' build runs alone (the console pool), with as many jobs as
+  # the machine has cores rather than Ninja's default of a few more.
+  cmake_host_system_information(RESULT LAB_CORES QUERY NUMBER_OF_LOGICAL_CORES)
+  set(LAB_NATIVE_TOOLS_JOBS ${LAB_CORES} CACHE STRING "Parallel jobs of the native tools' build")
   ExternalProject_Add(lab_native_tools
     SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools/native
     BINARY_DIR ${LAB_NATIVE_TOOLS_DIR}
     CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=${LAB_NATIVE_CXX}
                -DLAB_VERSION=${PROJECT_VERSION}
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR>
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> -j ${LAB_NATIVE_TOOLS_JOBS}
     INSTALL_COMMAND ""
     # The tools' sources are the core's: let their own build decide what
     # is out of date.
