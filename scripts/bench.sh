@@ -54,7 +54,6 @@ python3 bench/process_bench.py --lab "$build/shell/qt/trelko" --floor "$build/be
 web_args=()
 if [ "$web" = 1 ]; then
   echo "== web page benchmark (headless Chromium)" >&2
-  export NODE_PATH=/usr/share/nodejs
   cmake --preset web >/dev/null
   cmake --build --preset web --target trelko_page -j "$jobs" >&2
   node bench/web/page_bench.mjs --page build/web/trelko.html --json "$results/web.json" \

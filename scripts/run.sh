@@ -9,7 +9,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 if [ "${1:-}" = "--web" ]; then
-  export NODE_PATH=/usr/share/nodejs
   cmake --preset web >/dev/null
   cmake --build --preset web -j "$(nproc)" --target trelko_page
   echo "The lab: http://127.0.0.1:8000/trelko.html (Ctrl+C ends the server)"
