@@ -162,14 +162,31 @@ var LabPage = (function () {
     w.client.appendChild(el);
   }
 
+  // The least CSS length that is both a whole number of device pixels and a
+  // whole number of 64ths of a CSS pixel (1 at a whole ratio, 2 at 1.5).
+  function snapUnit(ratio) {
+    for (var k = 1; k <= 64 * 16; k++) {
+      var device = (k / 64) * ratio;
+      if (Math.abs(device - Math.round(device)) < 1e-6) return k / 64;
+    }
+    return 1;
+  }
+
   function place(w) {
     // Centred on the page, on whole device pixels, so that every pixel of
     // the surface covers whole pixels of the screen.
     var ratio = window.devicePixelRatio || 1;
     var left = Math.max(0, (window.innerWidth - w.root.offsetWidth) / 2);
     var top = Math.max(0, (window.innerHeight - w.root.offsetHeight) / 2);
-    w.root.style.left = Math.round(left * ratio) / ratio + 'px';
-    w.root.style.top = Math.round(top * ratio) / ratio + 'px';
+    w.root.style.left = left + 'px';
+    w.root.style.top = top + 'px';
+    // The canvas itself, inside the frame, starts on a whole device pixel:
+    // at a place that is a whole number of device pixels and also one the
+    // layout can hold (it places in 64ths of a CSS pixel).
+    var unit = snapUnit(ratio);
+    var r = w.canvas.getBoundingClientRect();
+    w.root.style.left = left + Math.round(r.left / unit) * unit - r.left + 'px';
+    w.root.style.top = top + Math.round(r.top / unit) * unit - r.top + 'px';
   }
 
   function showWindow(level) {
