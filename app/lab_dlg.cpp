@@ -7,6 +7,7 @@
 #include "experiment/messages.h"
 #include "platform/resources.h"
 #include "platform/runtime.h"
+#include "report/report_texts.h"
 
 CLabDlg::CLabDlg() : Dialog(IDD_MAIN) {
   m_message = "";
@@ -31,6 +32,11 @@ bool CLabDlg::OnInitDialog() {
       menu->AppendSeparator();
       menu->AppendItem(IDM_ABOUTBOX, about);
     }
+    menu->AppendSeparator();
+    menu->AppendItem(IDM_COPY_DATA, kCopyDataItem);
+    menu->AppendItem(IDM_SAVE_DATA, kSaveDataItem);
+    menu->AppendItem(IDM_SAVE_GRAPH, kSaveGraphItem);
+    menu->AppendItem(IDM_RESTORE_SERIES, kRestoreSeriesItem);
   }
   SetIcon(m_hIcon, true);
   SetIcon(m_hIcon, false);
@@ -81,6 +87,10 @@ bool CLabDlg::OnInitDialog() {
 
   m_dragging = false;
   m_traceMode = true;
+
+  // The series left by the last run, closed or not, is the previous one.
+  LoadKeptSeries();
+  UpdateReportMenu();
   return true;
 }
 
@@ -101,11 +111,26 @@ bool CLabDlg::OnCommand(int id, int notification) {
 }
 
 void CLabDlg::OnSysCommand(unsigned id, long lParam) {
-  if ((id & 0xFFF0u) == IDM_ABOUTBOX) {
-    CTitleDlg title;
-    title.DoModal();
-  } else {
-    Dialog::OnSysCommand(id, lParam);
+  switch (id & 0xFFF0u) {
+    case IDM_ABOUTBOX: {
+      CTitleDlg title;
+      title.DoModal();
+      break;
+    }
+    case IDM_COPY_DATA:
+      OnCopyData();
+      break;
+    case IDM_SAVE_DATA:
+      OnSaveData();
+      break;
+    case IDM_SAVE_GRAPH:
+      OnSaveGraph();
+      break;
+    case IDM_RESTORE_SERIES:
+      OnRestoreSeries();
+      break;
+    default:
+      Dialog::OnSysCommand(id, lParam);
   }
 }
 

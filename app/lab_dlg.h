@@ -9,7 +9,10 @@
 //
 // Start-up, the tick, the paint and the ball's mouse handling live in app/;
 // the experiment's handlers (weights, stopwatch results, "Començar", "plot")
-// and the graph live in experiment/.
+// and the graph live in experiment/. The lab report (copying and saving the
+// table, the fit and the graph) and the kept series (the table saved after
+// every point, the previous series and its restoring) are handled in
+// app/lab_dlg_report.cpp and app/lab_dlg_series.cpp on top of report/.
 #pragma once
 
 #include <string>
@@ -18,6 +21,7 @@
 #include "draw/plot_area.h"
 #include "physics/elastic_pendulum.h"
 #include "platform/dialog.h"
+#include "report/point_series.h"
 #include "res/resource_ids.h"
 #include "stopwatch/stopwatch.h"
 
@@ -26,6 +30,8 @@ class CLabDlg : public Dialog {
   static constexpr int kPointCapacity = 100;
   static constexpr int kMinOscillations = 1;
   static constexpr int kMaxOscillations = 999;
+  // The central panel that DrawGraphPanel draws: the graph with its labels.
+  static constexpr CRect kGraphPanelRect{239, 124, 239 + 432, 124 + 296};
 
   CLabDlg();
 
@@ -51,6 +57,18 @@ class CLabDlg : public Dialog {
   // Redraws the central panel: graph, points and, from three points on, the
   // fitted line and its message.
   void DrawGraphPanel(CDC& dc);
+
+  // The window menu's report items: the table and the fit onto the
+  // clipboard, into a CSV file, the graph panel into a PNG file. None
+  // changes the table, the graph, the message line or the count box.
+  void OnCopyData();
+  void OnSaveData();
+  void OnSaveGraph();
+  // Swaps the table with the previous series and draws it as if its points
+  // had just been plotted in order.
+  void OnRestoreSeries();
+  // The table's points, in order.
+  PointSeries CurrentSeries() const;
 
   // Members, in this order.
   bool m_startPressed = false;
@@ -82,10 +100,21 @@ class CLabDlg : public Dialog {
   // The last count of oscillations that passed the range check: a timing is
   // always divided by a count the student accepted.
   int m_acceptedOscillations = 10;
+  // The series before the last "Començar" (or left by the last run), which
+  // "Recupera la sèrie anterior" brings back; empty when there is none.
+  PointSeries m_previousSeries;
 
  private:
   void RepaintSimulationBox(CDC& dc);
   void PressInSimulationBox(CDC& dc, unsigned flags, CPoint point);
   void ShowMessage(const std::string& text);
   int CountForPeriod();
+  // The kept series: read at start-up, written after every change of the
+  // table or of the previous series.
+  void LoadKeptSeries();
+  void KeepSeries();
+  // Greys the report's items while the table is empty and the restore item
+  // while there is no previous series.
+  void UpdateReportMenu();
+  void SaveReportFile(const char* defaultName, const char* filter, const std::string& bytes);
 };

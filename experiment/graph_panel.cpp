@@ -9,12 +9,9 @@
 #include "experiment/messages.h"
 #include "platform/runtime.h"
 
-namespace {
-constexpr double kFourPiSquared = 39.478418;
-}  // namespace
-
 void CLabDlg::DrawGraphPanel(CDC& dc) {
-  m_panel.SetRect(239, 124, 432, 296);
+  m_panel.SetRect(kGraphPanelRect.left, kGraphPanelRect.top, kGraphPanelRect.Width(),
+                  kGraphPanelRect.Height());
   m_panel.DrawBox(dc, false, 0, true, kWhite);
   m_graph.DrawBox(dc, false, 0, true, kWhite);
   m_graph.ChangePen(dc, kGridColour);

@@ -71,7 +71,13 @@ void CLabDlg::OnStart() {
   ShowMessage(kNewSeriesMessage);
   m_graph.SetWorld(0.6, 2.0, 0.8, 2.8);
   m_graph.MakeGrid(0.2, 0, 1, 0, 0.3, 0, 0, 1);
-  m_lastPoint = -1;
+  // A table that held points is kept as the previous series.
+  if (m_lastPoint >= 0) {
+    m_previousSeries = CurrentSeries();
+    m_lastPoint = -1;
+    KeepSeries();
+    UpdateReportMenu();
+  }
   DrawGraphPanel(dc);
 }
 
@@ -90,6 +96,8 @@ void CLabDlg::OnPlot() {
   m_pointT2[i] = std::pow(t / CountForPeriod(), 2.0);
   m_pointMass[i] = m_mass;
   m_lastPoint = i;
+  KeepSeries();
+  UpdateReportMenu();
   ShowMessage(kPointAcceptedMessage);
   DrawGraphPanel(dc);
   GetDlgItem(IDC_PLOT).EnableWindow(false);

@@ -5,6 +5,7 @@
 // and benchmarks. The core never knows which one runs it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,26 @@ class WindowHost {
 
   // Elapsed time in milliseconds since some fixed moment (the run-time clock).
   virtual long ElapsedMilliseconds() = 0;
+
+  // Plain text and HTML of the same content onto the clipboard.
+  virtual void SetClipboard(std::string_view text, std::string_view html) = 0;
+  // The desktop's save dialog; the chosen path, or "" when cancelled.
+  virtual std::string ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
+                                     std::string_view filter) = 0;
+  // Writes bytes to a temporary name in the same folder, then renames it;
+  // "" on success, else a Catalan sentence saying what failed and where.
+  virtual std::string WriteFileAtomically(std::string_view path, std::string_view bytes) = 0;
+  // The lab's kept state (the series), by name: files in
+  // $XDG_STATE_HOME/trelko/ on the desktop, local storage in the browser.
+  // ReadState gives std::nullopt when missing or unreadable.
+  virtual std::optional<std::string> ReadState(std::string_view name) = 0;
+  virtual bool WriteState(std::string_view name, std::string_view bytes) = 0;
+  // Greys or enables an item of the window menu.
+  virtual void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) = 0;
+
+  // How many device pixels wide one surface pixel is on the dialog's screen
+  // (a whole number: 2 on a screen of twice the density).
+  virtual int PixelScale(const Dialog&) const { return 1; }
 };
 
 // The host that the core uses. Set once by the program's start-up (or by a

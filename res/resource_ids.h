@@ -10,6 +10,12 @@ constexpr int IDS_ABOUTBOX = 101;
 
 // System-menu command of the title dialog.
 constexpr unsigned IDM_ABOUTBOX = 16;
+// System-menu commands of the lab report and the kept series (the low four
+// bits of a system command are the system's, so they step by 16).
+constexpr unsigned IDM_COPY_DATA = 32;
+constexpr unsigned IDM_SAVE_DATA = 48;
+constexpr unsigned IDM_SAVE_GRAPH = 64;
+constexpr unsigned IDM_RESTORE_SERIES = 80;
 
 // Icon.
 constexpr int IDR_MAINFRAME = 128;

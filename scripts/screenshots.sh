@@ -5,10 +5,11 @@
 #
 #   scripts/screenshots.sh [output folder]        (default docs/images)
 #
-# Writes title.png (the title picture) and main-window.png (the main window
+# Writes title.png (the title picture), main-window.png (the main window
 # after 0.7, 1.0, 1.2 and 1.5 kg were timed over three oscillations each:
 # four points on the graph, the fitted line and k, a reading on the
-# stopwatch). The lab runs in
+# stopwatch) and report-menu.png (the same window with its window menu open
+# over the graph: the report's items and the restore item). The lab runs in
 # real time, so this takes about half a minute. The build directory is
 # build/release unless LAB_SCREENSHOT_BUILD_DIR names another.
 set -euo pipefail
@@ -129,3 +130,12 @@ time_mass 1.5
 xdotool mousemove --window "$main" 600 440
 sleep 0.5
 capture "$main" "$out/main-window.png"
+
+# The window menu from a right press on the graph (outside the box): with
+# four points the report's items are offered; the restore item is greyed,
+# as no series came before this one.
+xdotool mousemove --window "$main" 480 285 click 3
+sleep 0.7
+capture "$main" "$out/report-menu.png"
+xdotool key Escape
+sleep 0.3

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "shell/files/desktop_files.h"
+
 namespace {
 // Length of the UTF-8 sequence that starts with this byte (1 for stray bytes).
 std::size_t Utf8Length(unsigned char lead) {
@@ -265,11 +267,11 @@ bool HeadlessHost::HasSystemMenu(const Dialog& dialog) const {
 }
 
 void HeadlessHost::AppendSystemMenuSeparator(Dialog& dialog) {
-  Get(dialog).menu.push_back(MenuItem{true, 0, {}});
+  Get(dialog).menu.push_back(MenuItem{true, 0, {}, true});
 }
 
 void HeadlessHost::AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) {
-  Get(dialog).menu.push_back(MenuItem{false, command, std::string(text)});
+  Get(dialog).menu.push_back(MenuItem{false, command, std::string(text), true});
 }
 
 void HeadlessHost::SetIcon(Dialog& dialog, const Icon* icon, bool big) {
@@ -294,6 +296,56 @@ long HeadlessHost::ElapsedMilliseconds() {
   static const steady_clock::time_point start = steady_clock::now();
   return static_cast<long>(duration_cast<milliseconds>(steady_clock::now() - start).count());
 }
+
+const HeadlessHost::MenuItem* HeadlessHost::SystemMenuItem(const Dialog& dialog,
+                                                           unsigned command) const {
+  for (const MenuItem& item : Get(dialog).menu) {
+    if (!item.separator && item.command == command) return &item;
+  }
+  return nullptr;
+}
+
+void HeadlessHost::SetClipboard(std::string_view text, std::string_view html) {
+  m_clipboardText = std::string(text);
+  m_clipboardHtml = std::string(html);
+  ++m_clipboardWrites;
+}
+
+std::string HeadlessHost::ChooseSaveFile(Dialog&, std::string_view defaultName,
+                                         std::string_view filter) {
+  m_saveDialogs.push_back(SaveDialogRecord{std::string(defaultName), std::string(filter)});
+  if (m_saveAnswers.empty()) return {};
+  std::string answer = std::move(m_saveAnswers.front());
+  m_saveAnswers.pop_front();
+  return answer;
+}
+
+std::string HeadlessHost::WriteFileAtomically(std::string_view path, std::string_view bytes) {
+  m_fileWrites.emplace_back(path);
+  return desktop_files::WriteFileAtomically(path, bytes);
+}
+
+std::optional<std::string> HeadlessHost::ReadState(std::string_view name) {
+  const auto it = m_state.find(name);
+  if (it == m_state.end()) return std::nullopt;
+  return it->second;
+}
+
+bool HeadlessHost::WriteState(std::string_view name, std::string_view bytes) {
+  if (!m_stateWritable) return false;
+  ++m_stateWrites;
+  m_state[std::string(name)] = std::string(bytes);
+  return true;
+}
+
+void HeadlessHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) {
+  if (dialog.HostData() == nullptr) return;
+  for (MenuItem& item : Get(dialog).menu) {
+    if (!item.separator && item.command == command) item.enabled = enable;
+  }
+}
+
+int HeadlessHost::PixelScale(const Dialog&) const { return m_pixelScale; }
 
 ScopedHeadlessHost::ScopedHeadlessHost()
     : m_previous(HasWindowHost() ? &GetWindowHost() : nullptr) {

@@ -9,8 +9,11 @@
 // pressed), a message box with OK; both are recorded.
 #pragma once
 
+#include <deque>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +34,12 @@ class HeadlessHost : public WindowHost {
     bool separator = false;
     unsigned command = 0;
     std::string text;
+    bool enabled = true;
+  };
+  // One opening of the save dialog.
+  struct SaveDialogRecord {
+    std::string defaultName;
+    std::string filter;
   };
   // Virtual: the elapsed clock advances 1 ms at each reading, so a busy wait
   // of 100 ms costs 100 readings. Real: the steady clock.
@@ -88,6 +97,28 @@ class HeadlessHost : public WindowHost {
   CRect TakeChanged(const Dialog& dialog);
   int PresentCount() const { return m_presentCount; }
 
+  // The window menu's item with this command; nullptr when there is none.
+  const MenuItem* SystemMenuItem(const Dialog& dialog, unsigned command) const;
+
+  // --- the clipboard, the save dialog, files and the kept state -------------
+  // The last text and HTML put on the clipboard, and how many times.
+  const std::string& ClipboardText() const { return m_clipboardText; }
+  const std::string& ClipboardHtml() const { return m_clipboardHtml; }
+  int ClipboardWrites() const { return m_clipboardWrites; }
+  // The answers of the next save dialogs, in order: a path, or "" for a
+  // cancel. A dialog with no answer left is cancelled.
+  void AnswerSaveDialog(std::string path) { m_saveAnswers.push_back(std::move(path)); }
+  const std::vector<SaveDialogRecord>& SaveDialogs() const { return m_saveDialogs; }
+  // Files are written for real (desktop_files::WriteFileAtomically); the
+  // paths asked for are recorded in order, failed ones too.
+  const std::vector<std::string>& FileWrites() const { return m_fileWrites; }
+  // The kept state, by name. A test may fill it before the dialog opens, or
+  // make writes fail.
+  std::map<std::string, std::string, std::less<>>& State() { return m_state; }
+  void SetStateWritable(bool writable) { m_stateWritable = writable; }
+  int StateWrites() const { return m_stateWrites; }
+  void SetPixelScale(int scale) { m_pixelScale = scale; }
+
   void SetClock(Clock clock) { m_clock = clock; }
   void SetModalHandler(ModalHandler handler) { m_modalHandler = std::move(handler); }
 
@@ -110,6 +141,14 @@ class HeadlessHost : public WindowHost {
   void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
   void PresentNow(Dialog& dialog) override;
   long ElapsedMilliseconds() override;
+  void SetClipboard(std::string_view text, std::string_view html) override;
+  std::string ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
+                             std::string_view filter) override;
+  std::string WriteFileAtomically(std::string_view path, std::string_view bytes) override;
+  std::optional<std::string> ReadState(std::string_view name) override;
+  bool WriteState(std::string_view name, std::string_view bytes) override;
+  void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
+  int PixelScale(const Dialog& dialog) const override;
 
  private:
   struct Control {
@@ -139,6 +178,16 @@ class HeadlessHost : public WindowHost {
   Clock m_clock = Clock::Virtual;
   long m_virtualMs = 0;
   ModalHandler m_modalHandler;
+  std::string m_clipboardText;
+  std::string m_clipboardHtml;
+  int m_clipboardWrites = 0;
+  std::deque<std::string> m_saveAnswers;
+  std::vector<SaveDialogRecord> m_saveDialogs;
+  std::vector<std::string> m_fileWrites;
+  std::map<std::string, std::string, std::less<>> m_state;
+  bool m_stateWritable = true;
+  int m_stateWrites = 0;
+  int m_pixelScale = 1;
 };
 
 // Installs a headless host for the life of a scope, then puts back the one

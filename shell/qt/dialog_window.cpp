@@ -322,6 +322,12 @@ void DialogWindow::SetTimer(unsigned id, unsigned milliseconds) {
 
 void DialogWindow::AppendMenuItem(MenuItem item) { m_menu.push_back(std::move(item)); }
 
+void DialogWindow::EnableMenuItem(unsigned command, bool enable) {
+  for (MenuItem& item : m_menu) {
+    if (!item.separator && item.command == command) item.enabled = enable;
+  }
+}
+
 bool DialogWindow::HasWindowMenu() const {
   return std::any_of(m_menu.begin(), m_menu.end(),
                      [](const MenuItem& item) { return !item.separator; });
@@ -334,7 +340,9 @@ void DialogWindow::ShowWindowMenu(const QPoint& globalPos) {
     if (item.separator) {
       menu.addSeparator();
     } else {
-      menu.addAction(item.text)->setData(item.command);
+      QAction* action = menu.addAction(item.text);
+      action->setData(item.command);
+      action->setEnabled(item.enabled);
     }
   }
   const QAction* chosen = menu.exec(globalPos);

@@ -34,6 +34,7 @@ class DialogWindow : public QDialog {
     bool separator = false;
     unsigned command = 0;
     QString text;
+    bool enabled = true;
   };
 
   DialogWindow(QtHost& host, Dialog& dialog, const DialogTemplate& source);
@@ -79,6 +80,8 @@ class DialogWindow : public QDialog {
   // --- timers, window menu, icon --------------------------------------------
   void SetTimer(unsigned id, unsigned milliseconds);
   void AppendMenuItem(MenuItem item);
+  // Greys (false) or enables the items with this command.
+  void EnableMenuItem(unsigned command, bool enable);
   const std::vector<MenuItem>& MenuItems() const { return m_menu; }
   bool HasWindowMenu() const;
   // Offers the window-menu items at a screen position; a chosen item is a

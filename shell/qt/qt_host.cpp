@@ -1,9 +1,17 @@
 #include "shell/qt/qt_host.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <cmath>
 
 #include "platform/dialog.h"
+#include "shell/files/desktop_files.h"
 #include "shell/qt/dialog_window.h"
 #include "shell/qt/template_style.h"
 
@@ -28,6 +36,14 @@ QMessageBox::Icon MessageIcon(unsigned type) {
       return QMessageBox::NoIcon;
   }
 }
+// A state's name is one plain file name of the state folder.
+bool IsStateName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
+         name.find('\0') == std::string_view::npos;
+}
+
+// The largest kept state read back; anything longer is not the lab's.
+constexpr std::size_t kMaxStateBytes = 1 << 20;
 }  // namespace
 
 QtHost::QtHost() {
@@ -167,13 +183,13 @@ bool QtHost::HasSystemMenu(const Dialog& dialog) const {
 
 void QtHost::AppendSystemMenuSeparator(Dialog& dialog) {
   if (DialogWindow* window = WindowOf(dialog)) {
-    window->AppendMenuItem(DialogWindow::MenuItem{true, 0, QString()});
+    window->AppendMenuItem(DialogWindow::MenuItem{true, 0, QString(), true});
   }
 }
 
 void QtHost::AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) {
   if (DialogWindow* window = WindowOf(dialog)) {
-    window->AppendMenuItem(DialogWindow::MenuItem{false, command, ToQString(text)});
+    window->AppendMenuItem(DialogWindow::MenuItem{false, command, ToQString(text), true});
   }
 }
 
@@ -195,3 +211,61 @@ void QtHost::PresentNow(Dialog& dialog) {
 }
 
 long QtHost::ElapsedMilliseconds() { return static_cast<long>(m_clock.elapsed()); }
+
+void QtHost::SetClipboard(std::string_view text, std::string_view html) {
+  auto* data = new QMimeData;
+  data->setText(ToQString(text));
+  data->setHtml(ToQString(html));
+  QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
+}
+
+std::string QtHost::ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
+                                   std::string_view filter) {
+  if (m_endingAll) return {};
+  QWidget* parent = WindowOf(dialog);
+  if (parent != nullptr && !parent->isVisible()) parent = nullptr;
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+  QFileDialog chooser(parent);
+  chooser.setAcceptMode(QFileDialog::AcceptSave);
+  chooser.setFileMode(QFileDialog::AnyFile);
+  chooser.setDirectory(folder);
+  chooser.selectFile(ToQString(defaultName));
+  const QString nameFilter = ToQString(filter);
+  if (!nameFilter.isEmpty()) chooser.setNameFilter(nameFilter);
+  // A name typed without its ending gets the filter's ("*.csv" -> csv).
+  const QRegularExpressionMatch suffix =
+      QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(nameFilter);
+  if (suffix.hasMatch()) chooser.setDefaultSuffix(suffix.captured(1));
+  m_levels.push_back(Level{nullptr, &chooser});
+  const int result = chooser.exec();
+  Leave();
+  if (result != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return {};
+  return ToUtf8(chooser.selectedFiles().constFirst());
+}
+
+std::string QtHost::WriteFileAtomically(std::string_view path, std::string_view bytes) {
+  return desktop_files::WriteFileAtomically(path, bytes);
+}
+
+std::optional<std::string> QtHost::ReadState(std::string_view name) {
+  const std::string folder = desktop_files::StateFolder();
+  if (folder.empty() || !IsStateName(name)) return std::nullopt;
+  return desktop_files::ReadSmallFile(folder + "/" + std::string(name), kMaxStateBytes);
+}
+
+bool QtHost::WriteState(std::string_view name, std::string_view bytes) {
+  const std::string folder = desktop_files::StateFolder();
+  if (folder.empty() || !IsStateName(name) || !desktop_files::MakeFolders(folder)) return false;
+  return desktop_files::WriteFileAtomically(folder + "/" + std::string(name), bytes).empty();
+}
+
+void QtHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) {
+  if (DialogWindow* window = WindowOf(dialog)) window->EnableMenuItem(command, enable);
+}
+
+int QtHost::PixelScale(const Dialog& dialog) const {
+  const DialogWindow* window = WindowOf(dialog);
+  const double ratio = window != nullptr ? window->devicePixelRatioF() : 1.0;
+  return std::max(1, static_cast<int>(std::lround(ratio)));
+}

@@ -55,6 +55,21 @@ class QtHost : public WindowHost {
 
   long ElapsedMilliseconds() override;
 
+  // Text and HTML in one clipboard entry (text/plain and text/html).
+  void SetClipboard(std::string_view text, std::string_view html) override;
+  // Qt's save dialog, modal over the dialog's window, opening in the
+  // documents folder with the proposed name; a name typed without the
+  // filter's ending gets it.
+  std::string ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
+                             std::string_view filter) override;
+  std::string WriteFileAtomically(std::string_view path, std::string_view bytes) override;
+  // Files named after the state in $XDG_STATE_HOME/trelko/ (by default
+  // ~/.local/state/trelko/), written atomically.
+  std::optional<std::string> ReadState(std::string_view name) override;
+  bool WriteState(std::string_view name, std::string_view bytes) override;
+  void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
+  int PixelScale(const Dialog& dialog) const override;
+
   // Ends every level that runs over the dialog's own, innermost first: an
   // open popup menu closes, a message box ends as if answered, a dialog
   // ends with IDCANCEL. Returns true when a message box or dialog ended.
@@ -66,7 +81,7 @@ class QtHost : public WindowHost {
   std::size_t RunningLevels() const { return m_levels.size(); }
 
  private:
-  // A running dialog, or a message box (dialog == nullptr).
+  // A running dialog, or a message box or save dialog (dialog == nullptr).
   struct Level {
     Dialog* dialog;
     QDialog* box;

@@ -31,11 +31,14 @@ TEST_F(StartupTest, ControlsAreAsTheTemplateHasThem) {
 
 TEST_F(StartupTest, AddsTheTitleItemBelowASeparatorAndSetsTheIcon) {
   const auto& menu = host->SystemMenu(dlg);
-  ASSERT_EQ(menu.size(), 2u);
+  // The report's and the kept series' items follow, below a separator of
+  // their own.
+  ASSERT_EQ(menu.size(), 7u);
   EXPECT_TRUE(menu[0].separator);
   EXPECT_FALSE(menu[1].separator);
   EXPECT_EQ(menu[1].command, IDM_ABOUTBOX);
   EXPECT_EQ(menu[1].text, "Acerca de trelko.exe");
+  EXPECT_TRUE(menu[2].separator);
   ASSERT_NE(host->WindowIcon(dlg, true), nullptr);
   EXPECT_EQ(host->WindowIcon(dlg, true)->id, IDR_MAINFRAME);
   EXPECT_EQ(host->WindowIcon(dlg, false), host->WindowIcon(dlg, true));

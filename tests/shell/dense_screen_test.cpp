@@ -3,13 +3,16 @@
 // test runs in its own process with the factor set (tests/shell's
 // CMakeLists.txt); elsewhere it is skipped.
 #include <gtest/gtest.h>
+#include <QFileDialog>
 #include <QImage>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <cstring>
 
 #include "app/lab_app.h"
 #include "app/lab_dlg.h"
+#include "platform/window_host.h"
 #include "res/resource_ids.h"
 #include "shell/qt/client_area.h"
 #include "shell_test_support.h"
@@ -36,6 +39,26 @@ TEST(DenseScreen, EveryPixelIsATwoByTwoBlock) {
       }
     }
     EXPECT_EQ(wrong, 0);
+
+    // The graph's picture is the panel as the screen shows it, 2 x 2 blocks.
+    EXPECT_EQ(GetWindowHost().PixelScale(*AfxGetApp()->m_pMainWnd), 2);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("grafic.png"));
+    WhenModalAppears<QFileDialog>([&path](QFileDialog* chooser) {
+      chooser->selectFile(path);
+      static_cast<QDialog*>(chooser)->accept();
+    });
+    auto& lab = *static_cast<CLabDlg*>(AfxGetApp()->m_pMainWnd);
+    lab.m_pointMass[0] = 1.0;
+    lab.m_pointT2[0] = 1.4;
+    lab.m_lastPoint = 0;
+    w.Dispatch([](Dialog& d) { d.DispatchPaint(); });
+    w.Dispatch([](Dialog& d) { d.DispatchSysCommand(IDM_SAVE_GRAPH); });
+    const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
+    const QImage shown = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const CRect panel = CLabDlg::kGraphPanelRect;
+    EXPECT_EQ(saved,
+              shown.copy(2 * panel.left, 2 * panel.top, 2 * panel.Width(), 2 * panel.Height()));
     KeyOn(&w, Qt::Key_Escape);
   });
   EXPECT_EQ(RunLabApplication(), 0);

@@ -9,6 +9,12 @@
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The lab's kept series go to a folder of the build's, never the user's,
+  // for the windows here and for the programs the tests start.
+  qputenv("XDG_STATE_HOME", LAB_TEST_STATE_HOME);
+  // The save dialog remembers its folders in the user's settings: the
+  // tests' go to the build's.
+  qputenv("XDG_CONFIG_HOME", LAB_TEST_STATE_HOME "/config");
   QApplication application(argc, argv);
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Llei de Trelko"));
   InstallResources(LabResources());

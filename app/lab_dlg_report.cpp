@@ -1,0 +1,58 @@
+// The lab report from the window menu: the table and the fit onto the
+// clipboard or into a CSV file, the graph panel into a PNG file.
+#include <string>
+
+#include "app/lab_dlg.h"
+#include "platform/window_host.h"
+#include "report/panel_picture.h"
+#include "report/png_encoder.h"
+#include "report/report_table.h"
+#include "report/report_texts.h"
+
+PointSeries CLabDlg::CurrentSeries() const {
+  PointSeries series;
+  for (int i = 0; i <= m_lastPoint; ++i) series.Add(m_pointMass[i], m_pointT2[i]);
+  return series;
+}
+
+void CLabDlg::OnCopyData() {
+  if (m_lastPoint < 0) return;
+  const ReportGrid grid = BuildReport(CurrentSeries());
+  GetWindowHost().SetClipboard(ReportAsTabText(grid), ReportAsHtml(grid));
+}
+
+void CLabDlg::OnSaveData() {
+  if (m_lastPoint < 0) return;
+  SaveReportFile(kDataFileName, kDataFileFilter, ReportAsCsv(BuildReport(CurrentSeries())));
+}
+
+void CLabDlg::OnSaveGraph() {
+  if (m_lastPoint < 0) return;
+  // The panel as it stands on the surface now, before any dialog covers it.
+  const RgbPicture picture =
+      PictureOfSurface(GetSurface(), kGraphPanelRect, GetWindowHost().PixelScale(*this));
+  SaveReportFile(kGraphFileName, kGraphFileFilter, EncodePng(picture));
+}
+
+void CLabDlg::SaveReportFile(const char* defaultName, const char* filter,
+                             const std::string& bytes) {
+  // The save dialog or the message box may uncover the window, and its
+  // repaint rewrites the fit's message; the line keeps what it showed.
+  const std::string message = m_message;
+  WindowHost& host = GetWindowHost();
+  const std::string path = host.ChooseSaveFile(*this, defaultName, filter);
+  if (!path.empty()) {
+    const std::string failure = host.WriteFileAtomically(path, bytes);
+    if (!failure.empty()) MessageBox(failure);
+  }
+  if (m_message != message && !IsEnding()) ShowMessage(message);
+}
+
+void CLabDlg::UpdateReportMenu() {
+  WindowHost& host = GetWindowHost();
+  const bool points = m_lastPoint >= 0;
+  host.EnableSystemMenuItem(*this, IDM_COPY_DATA, points);
+  host.EnableSystemMenuItem(*this, IDM_SAVE_DATA, points);
+  host.EnableSystemMenuItem(*this, IDM_SAVE_GRAPH, points);
+  host.EnableSystemMenuItem(*this, IDM_RESTORE_SERIES, !m_previousSeries.Empty());
+}

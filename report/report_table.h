@@ -1,0 +1,28 @@
+// The lab report as a grid of cells, and the grid as the three texts that
+// carry it: tab-separated text and an HTML table for the clipboard, and a
+// CSV file for a spreadsheet.
+//
+// The grid: a header row (Punt, m (kg), T² (s²)), one row per point in the
+// order plotted, and from three points on an empty row followed either by
+// the fit (slope, intercept and k with their standard errors, and the
+// number of points) or by the lab's message for a failed fit. Numbers have
+// up to six significant digits and a decimal comma.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "report/point_series.h"
+
+using ReportRow = std::vector<std::string>;
+using ReportGrid = std::vector<ReportRow>;
+
+ReportGrid BuildReport(const PointSeries& series);
+
+// Cells separated by tabs, rows ended by "\n".
+std::string ReportAsTabText(const ReportGrid& grid);
+// One HTML table (UTF-8), header cells in <th>; an empty row stays empty.
+std::string ReportAsHtml(const ReportGrid& grid);
+// UTF-8 with a byte-order mark, cells separated by ";", rows ended by
+// "\r\n"; a cell holding ';', '"' or a line break is quoted.
+std::string ReportAsCsv(const ReportGrid& grid);
