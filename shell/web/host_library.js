@@ -28,6 +28,26 @@ mergeInto(LibraryManager.library, {
   lab_page_add_menu_item: function (level, command, text) {
     LabPage.addMenuItem(level, command >>> 0, UTF8ToString(text));
   },
+  lab_page_enable_menu_item: function (level, command, enable) {
+    LabPage.enableMenuItem(level, command >>> 0, enable !== 0);
+  },
+  lab_page_set_clipboard: function (text, html) {
+    LabPage.setClipboard(UTF8ToString(text), UTF8ToString(html));
+  },
+  lab_page_download: function (name, bytes, size) {
+    LabPage.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size));
+  },
+  lab_page_read_state: function (name) {
+    var text = LabPage.readState(UTF8ToString(name));
+    if (text === null) return 0;
+    var size = lengthBytesUTF8(text) + 1;
+    var ptr = _malloc(size);
+    stringToUTF8(text, ptr, size);
+    return ptr;
+  },
+  lab_page_write_state: function (name, text) {
+    return LabPage.writeState(UTF8ToString(name), UTF8ToString(text)) ? 1 : 0;
+  },
   lab_page_show_menu: function (level, x, y) { LabPage.showMenu(level, x, y); },
   lab_page_set_icon: function (argb, size) {
     LabPage.setIcon(LabPage.rgbaOf(HEAPU32, argb >> 2, size * size, true), size);

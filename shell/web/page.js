@@ -445,7 +445,13 @@ var LabPage = (function () {
   // --- the window menu ------------------------------------------------------------------
 
   function addMenuItem(level, command, text) {
-    windows[level].menu.push({command: command, text: text});
+    windows[level].menu.push({command: command, text: text, enabled: true});
+  }
+
+  function enableMenuItem(level, command, on) {
+    var w = windows[level];
+    if (!w) return;
+    w.menu.forEach(function (item) { if (item.command === command) item.enabled = on; });
   }
 
   function showMenu(level, x, y) {
@@ -470,6 +476,7 @@ var LabPage = (function () {
       b.setAttribute('role', 'menuitem');
       b.textContent = item.text;
       b.dataset.command = String(item.command);
+      b.disabled = !item.enabled;
       b.addEventListener('click', function () {
         closeMenu();
         push(EVENT_SYSCOMMAND, level, item.command);
@@ -531,6 +538,63 @@ var LabPage = (function () {
     return number;
   }
 
+  // --- the clipboard, downloads, storage ----------------------------------------------------
+
+  function setClipboard(text, html) {
+    // Within the click that chose the menu item the page may copy at once,
+    // both forms together.
+    var copied = false;
+    function onCopy(e) {
+      e.clipboardData.setData('text/plain', text);
+      e.clipboardData.setData('text/html', html);
+      e.preventDefault();
+      copied = true;
+    }
+    document.addEventListener('copy', onCopy);
+    try { document.execCommand('copy'); } catch (e) { /* no clipboard here */ }
+    document.removeEventListener('copy', onCopy);
+    if (copied || !navigator.clipboard) return;
+    try {
+      navigator.clipboard.write([new ClipboardItem({
+        'text/plain': new Blob([text], {type: 'text/plain'}),
+        'text/html': new Blob([html], {type: 'text/html'})
+      })]).catch(function () { return navigator.clipboard.writeText(text); })
+          .catch(function () {});
+    } catch (e) { /* no clipboard here */ }
+  }
+
+  // The browser saves it in its downloads (asking where, if so set).
+  function download(name, bytes) {
+    var base = name.split(/[\\/]/).pop() || 'trelko';
+    var url = URL.createObjectURL(new Blob([bytes]));
+    var a = document.createElement('a');
+    a.href = url;
+    a.download = base;
+    document.body.appendChild(a);
+    a.click();
+    a.remove();
+    setTimeout(function () { URL.revokeObjectURL(url); }, 60000);
+  }
+
+  var STATE_PREFIX = 'trelko/';
+
+  function readState(name) {
+    try {
+      return window.localStorage.getItem(STATE_PREFIX + name);
+    } catch (e) {
+      return null;  // storage turned off, or not offered to this page
+    }
+  }
+
+  function writeState(name, text) {
+    try {
+      window.localStorage.setItem(STATE_PREFIX + name, text);
+      return true;
+    } catch (e) {
+      return false;  // full, or turned off
+    }
+  }
+
   // --- the program's life --------------------------------------------------------------------
 
   function hidden() { return document.visibilityState === 'hidden'; }
@@ -575,6 +639,8 @@ var LabPage = (function () {
     openWindow: openWindow, addControl: addControl, showWindow: showWindow,
     closeWindow: closeWindow, setText: setText, getText: getText, enable: enable,
     isEnabled: isEnabled, focus: focus, addMenuItem: addMenuItem, showMenu: showMenu,
+    enableMenuItem: enableMenuItem, setClipboard: setClipboard, download: download,
+    readState: readState, writeState: writeState,
     setIcon: setIcon, present: present, rgbaOf: rgbaOf, nextEvent: nextEvent,
     waitEvent: waitEvent, hidden: hidden, messageBox: messageBox, nextFrame: nextFrame,
     start: start, firstFrame: function () { return firstFrame; },

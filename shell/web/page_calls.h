@@ -31,6 +31,16 @@ void lab_page_add_menu_item(int level, unsigned command, const char* text);
 void lab_page_show_menu(int level, int x, int y);
 void lab_page_set_icon(const std::uint32_t* argb, int size);
 
+void lab_page_enable_menu_item(int level, unsigned command, int enable);
+
+// --- the clipboard, downloads and the browser's storage ------------------------
+void lab_page_set_clipboard(const char* text, const char* html);
+// Offers bytes as a download under a file name.
+void lab_page_download(const char* name, const std::uint8_t* bytes, int size);
+// A copy of the stored text made with malloc, nullptr when there is none.
+char* lab_page_read_state(const char* name);
+int lab_page_write_state(const char* name, const char* text);
+
 // --- pixels ------------------------------------------------------------------
 // Copies a rectangle of RGBA bytes (width x height) onto the window's canvas.
 void lab_page_present(int level, const std::uint8_t* rgba, int x, int y, int width, int height);

@@ -352,3 +352,45 @@ void WebHost::PresentNow(Dialog&) {
 }
 
 long WebHost::ElapsedMilliseconds() { return static_cast<long>(emscripten_get_now() - m_start); }
+
+// --- the clipboard, files and kept state ----------------------------------------
+
+void WebHost::SetClipboard(std::string_view text, std::string_view html) {
+  lab_page_set_clipboard(Text(text).c_str(), Text(html).c_str());
+}
+
+std::string WebHost::ChooseSaveFile(Dialog&, std::string_view defaultName, std::string_view) {
+  return Text(defaultName);
+}
+
+std::string WebHost::WriteFileAtomically(std::string_view path, std::string_view bytes) {
+  lab_page_download(Text(path).c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                    static_cast<int>(bytes.size()));
+  return std::string();
+}
+
+std::optional<std::string> WebHost::ReadState(std::string_view name) {
+  char* text = lab_page_read_state(Text(name).c_str());
+  if (text == nullptr) return std::nullopt;
+  std::string result(text);
+  std::free(text);
+  return result;
+}
+
+bool WebHost::WriteState(std::string_view name, std::string_view bytes) {
+  // Local storage holds text: the kept series is text, and anything with a
+  // NUL in it would be cut short, so it is refused rather than stored cut.
+  if (bytes.find('\0') != std::string_view::npos) return false;
+  return lab_page_write_state(Text(name).c_str(), Text(bytes).c_str()) != 0;
+}
+
+void WebHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) {
+  if (const Window* window = WindowOf(dialog)) {
+    lab_page_enable_menu_item(window->level, command, enable ? 1 : 0);
+  }
+}
+
+int WebHost::PixelScale(const Dialog&) const {
+  // The surface's pixels are the canvas's; the browser scales them.
+  return 1;
+}

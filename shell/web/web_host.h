@@ -13,6 +13,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,17 @@ class WebHost : public WindowHost {
   void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
   void PresentNow(Dialog& dialog) override;
   long ElapsedMilliseconds() override;
+  void SetClipboard(std::string_view text, std::string_view html) override;
+  // The page has no save dialog: the file goes to the browser's downloads
+  // under its default name (the browser asks where, if it is set to).
+  std::string ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
+                             std::string_view filter) override;
+  std::string WriteFileAtomically(std::string_view path, std::string_view bytes) override;
+  // The browser's local storage of the page, one entry per name.
+  std::optional<std::string> ReadState(std::string_view name) override;
+  bool WriteState(std::string_view name, std::string_view bytes) override;
+  void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
+  int PixelScale(const Dialog& dialog) const override;
 
  private:
   struct Timer {

@@ -221,6 +221,69 @@ describe('the window menu', () => {
   });
 });
 
+describe('the report and the kept series', () => {
+  const IDM_COPY_DATA = 32, IDM_SAVE_DATA = 48, IDM_SAVE_GRAPH = 64, IDM_RESTORE_SERIES = 80;
+  const menuStates = async (page) => {
+    await pressAt(page, 600, 440, 'right');
+    await idle(page);
+    const states = await page.$$eval('.lab-menu button', (items) =>
+      Object.fromEntries(items.map((b) => [b.dataset.command, !b.disabled])));
+    await page.keyboard.press('Escape');
+    return states;
+  };
+  const choose = async (page, command) => {
+    await pressAt(page, 600, 440, 'right');
+    await page.click(`.lab-menu button[data-command="${command}"]`);
+    await idle(page);
+  };
+
+  test('copy and save need points; saving is a download; the series is kept in the page', async () => {
+    const page = await openPage(browser, server.url);
+    await enterLab(page);
+    let states = await menuStates(page);
+    for (const c of [IDM_COPY_DATA, IDM_SAVE_DATA, IDM_SAVE_GRAPH]) assert.equal(states[c], false, `item ${c}`);
+    // One point in the table, from the page's own export for tests.
+    await page.evaluate(() => {
+      const at = Module._malloc(16);
+      Module.HEAPF64.set([1.0, 1.42], at / 8);
+      Module._lab_test_set_points(at, 1);
+      Module._free(at);
+    });
+    // A timing and "plot" make the lab write its state and update its menu.
+    await pressAt(page, ...STOPWATCH.powerOn);
+    await pressAt(page, ...STOPWATCH.start);
+    await sleep(300);
+    await pressAt(page, ...STOPWATCH.stop);
+    await idle(page);
+    await page.click(ctl(0, 1004));
+    await idle(page);
+    assert.equal(await probe(page, 'lab_point_count'), 2);
+    states = await menuStates(page);
+    for (const c of [IDM_COPY_DATA, IDM_SAVE_DATA, IDM_SAVE_GRAPH]) assert.equal(states[c], true, `item ${c}`);
+    await page.evaluate(() => {
+      window.labDownloads = [];
+      HTMLAnchorElement.prototype.click = function () { window.labDownloads.push(this.download); };
+    });
+    await choose(page, IDM_SAVE_DATA);
+    await choose(page, IDM_SAVE_GRAPH);
+    const downloads = await page.evaluate(() => window.labDownloads);
+    assert.equal(downloads.length, 2, JSON.stringify(downloads));
+    assert.ok(downloads[1].endsWith('.png'), downloads[1]);
+    const kept = await page.evaluate(() => Object.keys(localStorage).filter((k) => k.startsWith('trelko/')));
+    assert.equal(kept.length, 1, 'the kept series in local storage');
+    // Reloaded (the browser's question answered yes), the series comes back.
+    page.on('dialog', (d) => d.accept());
+    await page.reload();
+    await enterLab(page);
+    assert.equal(await probe(page, 'lab_point_count'), 0);
+    assert.equal((await menuStates(page))[IDM_RESTORE_SERIES], true);
+    await choose(page, IDM_RESTORE_SERIES);
+    assert.equal(await probe(page, 'lab_point_count'), 2);
+    assert.deepEqual(page.errors, []);
+    await page.closeAll();
+  });
+});
+
 describe('the ball under the mouse and the finger', () => {
   test('a left drag places the ball; leaving the canvas lets it go where it was', async () => {
     const page = await openPage(browser, server.url);
