@@ -3,6 +3,7 @@
 #include "app/ball_radius.h"
 #include "app/lab_colours.h"
 #include "app/title_dlg.h"
+#include "experiment/graph_texts.h"
 #include "experiment/messages.h"
 #include "platform/resources.h"
 #include "platform/runtime.h"
@@ -63,9 +64,7 @@ bool CLabDlg::OnInitDialog() {
   m_startPressed = false;
   m_timingAvailable = false;
 
-  m_graph.SetRect(309, 144, 342, 226);
-  m_graph.SetWorld(0.6, 2.0, 0.8, 2.8);
-  m_graph.MakeGrid(0.2, 0, 1, 0, 0.3, 0, 0, 1);
+  LayOutGraph(m_graph);
   // The simulation box's frame is also set on every paint; setting it now
   // keeps a press that arrives before the first paint inside the right box.
   m_simBox.SetRect(20, 20, 200, 400);

@@ -246,5 +246,41 @@ def mock_attr(owner, name, value):
         setattr(owner, name, saved)
 
 
+class WebRows(unittest.TestCase):
+    MEDIANS = {"BM_Tick_StopwatchOff": {"cpu_us": 10.0}, "BM_Paint/points:0": {"cpu_us": 400.0}}
+
+    def rows(self, **changes):
+        result = {"tick_us": 25.0, "paint_us": 1200.0, "first_frame_ms": 180.0,
+                  "page_bytes": 900_000}
+        result.update(changes)
+        return {r[0]: r[1:] for r in bench_table.web_rows(result, self.MEDIANS)}
+
+    def test_each_figure_against_its_target(self):
+        cases = [
+            ({}, "timer tick in the page, stopwatch off", "<= 3× native", "yes"),
+            ({"tick_us": 31.0}, "timer tick in the page, stopwatch off", "<= 3× native", "**no**"),
+            ({}, "navigation to the first frame", "<= 1 s", "yes"),
+            ({"first_frame_ms": 1001.0}, "navigation to the first frame", "<= 1 s", "**no**"),
+            ({}, "page weight (trelko.html)", "<= 3 MiB", "yes"),
+            ({"page_bytes": 3 * 1024 * 1024 + 1}, "page weight (trelko.html)", "<= 3 MiB",
+             "**no**"),
+        ]
+        for changes, row, target, met in cases:
+            with self.subTest(changes=changes, row=row):
+                self.assertEqual(self.rows(**changes)[row][1:], (target, met))
+
+    def test_the_ratio_to_native_and_a_missing_native_figure(self):
+        rows = self.rows()
+        self.assertIn("2.50× native 10.0 µs", rows["timer tick in the page, stopwatch off"][0])
+        self.assertIn("3.00× native", rows["full paint in the page, empty table"][0])
+        missing = {r[0]: r[1:] for r in bench_table.web_rows(
+            {"tick_us": 25.0, "paint_us": 1.0, "first_frame_ms": 1.0, "page_bytes": 1}, {})}
+        self.assertEqual(missing["timer tick in the page, stopwatch off"][2], "n/a")
+
+    def test_a_failed_run(self):
+        rows = bench_table.web_rows({"error": "no page"}, {})
+        self.assertEqual(rows, [("web page", "failed: no page", "", "n/a")])
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -2,13 +2,16 @@
 """Prints every benchmark figure as one markdown table, targets beside them.
 
   bench_table.py --micro <lab_bench JSON> [--process <process_bench JSON>]
+                 [--web <page_bench JSON>]
 
 Ends with status 1, its verdict "not measured", when a figure with a target
 has no value (a benchmark failed or did not run).
 
 The micro figures are the medians of the repetitions in the JSON that
 lab_bench writes with --benchmark_out (CPU time per call); the process
-figures come from process_bench.py --json.
+figures come from process_bench.py --json, the web page's from
+bench/web/page_bench.mjs --json (wall time in headless Chromium, beside the
+native micro figures of the same run).
 """
 
 import argparse
@@ -97,6 +100,47 @@ def micro_rows(medians):
     return rows
 
 
+# The web page against the native headless host: a tick at most this many
+# times the native one; the first frame and the page's weight at most these.
+WEB_TICK_FACTOR = 3.0
+WEB_FIRST_FRAME_MS = 1000.0
+WEB_PAGE_BYTES = 3 * 1024 * 1024
+
+
+def web_rows(result, medians):
+    """Rows for the page's figures, each beside the native one it matches."""
+    if "error" in result:
+        return [("web page", f"failed: {result['error']}", "", "n/a")]
+
+    def native(name):
+        b = medians.get(name)
+        return None if b is None or "error" in b else b["cpu_us"]
+
+    def against(us, native_us, factor):
+        if native_us is None:
+            return (format_us(us), "", "n/a")
+        ratio = us / native_us
+        figure = f"{format_us(us)} ({ratio:.2f}× native {format_us(native_us)})"
+        if factor is None:
+            return (figure, "", "")
+        return (figure, f"<= {factor:g}× native", "yes" if ratio <= factor else "**no**")
+
+    rows = [
+        ("timer tick in the page, stopwatch off",)
+        + against(result["tick_us"], native("BM_Tick_StopwatchOff"), WEB_TICK_FACTOR),
+        ("full paint in the page, empty table",)
+        + against(result["paint_us"], native("BM_Paint/points:0"), None),
+    ]
+    first = result["first_frame_ms"]
+    rows.append(("navigation to the first frame", f"{first:.0f} ms",
+                 f"<= {WEB_FIRST_FRAME_MS / 1000:g} s",
+                 "yes" if first <= WEB_FIRST_FRAME_MS else "**no**"))
+    size = result["page_bytes"]
+    rows.append(("page weight (trelko.html)", f"{size / (1024 * 1024):.2f} MiB ({size:,} bytes)",
+                 "<= 3 MiB", "yes" if size <= WEB_PAGE_BYTES else "**no**"))
+    return rows
+
+
 def process_table_rows(path):
     """Rows of the process figures and a note. A benchmark that did not run or
     failed still gives one row per target, not measured, so that the table
@@ -137,6 +181,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--micro", required=True)
     parser.add_argument("--process")
+    parser.add_argument("--web")
     args = parser.parse_args()
 
     notes = []
@@ -152,7 +197,18 @@ def main():
                          "the timed loops are compiled into lab_bench, in release mode")
     except (OSError, ValueError) as e:
         rows = []
+        medians = {}
         notes.append(f"micro benchmarks gave no figures ({e})")
+    if args.web:
+        try:
+            with open(args.web) as f:
+                result = json.load(f)
+            rows += [("web",) + r for r in web_rows(result, medians)]
+            notes.append("web page: wall time per call in headless Chromium (performance.now() "
+                         "around the page's exported calls, batches of calls, median), beside "
+                         "the native CPU time of the same run")
+        except (OSError, ValueError) as e:
+            notes.append(f"web benchmark gave no figures ({e})")
     prows, note = process_table_rows(args.process)
     rows += [("process",) + r for r in prows]
     notes.append(note)

@@ -54,6 +54,15 @@ class CPlotArea {
                 double yStep, double horizontalAnchor, double leftFraction, double rightFraction);
   void DrawGrid(CDC& dc, bool border);
   void DrawTickLabels(CDC& dc, bool xLabels, bool yLabels);
+  // The labels of vertical line i (its world x) and horizontal line i (its
+  // world y), as DrawTickLabels writes them.
+  std::string XTickLabel(int i) const;
+  std::string YTickLabel(int i) const;
+  // The fonts of the labels, of the axis titles (the y title upwards) and
+  // of the small title written over the y title.
+  static LogFont TickLabelFont();
+  static LogFont TitleFont(bool upwards, bool italic);
+  static LogFont SmallTitleFont(bool italic);
   void DrawXTitle(CDC& dc, std::string text, bool italic);
   void DrawYTitle(CDC& dc, std::string text, bool italic);
   void DrawYTitleSmall(CDC& dc, std::string text, bool italic);

@@ -16,39 +16,57 @@ constexpr unsigned kRightBaseline = TA_RIGHT | TA_BASELINE;  // 26
 constexpr int kUpwards = 900;                                // tenths of a degree
 
 // The lab's text font: only size, direction and slant vary.
-void CreateLabFont(CFont& font, int height, int width, int escapement, bool italic) {
+LogFont LabFont(int height, int width, int escapement, bool italic) {
+  CFont font;
   font.CreateFont(height, width, escapement, escapement, FW_DONTCARE, italic, false, false,
                   ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
                   DEFAULT_PITCH | FF_DONTCARE, kFace);
+  return font.Log();
 }
 
 }  // namespace
 
+LogFont CPlotArea::TickLabelFont() { return LabFont(12, 6, 0, false); }
+
+LogFont CPlotArea::TitleFont(bool upwards, bool italic) {
+  return LabFont(15, 7, upwards ? kUpwards : 0, italic);
+}
+
+LogFont CPlotArea::SmallTitleFont(bool italic) { return LabFont(8, 4, kUpwards, italic); }
+
+std::string CPlotArea::XTickLabel(int i) const {
+  // The label shows the world value of the line's pixel column.
+  double wx = 0.0;
+  double wy = 0.0;
+  ScreenToWorld(m_vertical[i].start.x, m_vertical[i].start.y, wx, wy);
+  return Format("%3.1f", wx);
+}
+
+std::string CPlotArea::YTickLabel(int i) const {
+  double wx = 0.0;
+  double wy = 0.0;
+  ScreenToWorld(m_horizontal[i].start.x, m_horizontal[i].start.y, wx, wy);
+  return Format("%3.1f", wy);
+}
+
 void CPlotArea::DrawTickLabels(CDC& dc, bool xLabels, bool yLabels) {
   CFont font;
-  CreateLabFont(font, 12, 6, 0, false);
+  font.CreateFontIndirect(TickLabelFont());
   dc.SelectObject(font);
 
   // A point a little left of and below the world rectangle.
   const CPoint anchor =
       WorldToScreen(m_xMin - 0.015 * (m_xMax - m_xMin), m_yMin - 0.02 * (m_yMax - m_yMin));
-  double wx = 0.0;
-  double wy = 0.0;
   if (xLabels) {
     dc.SetTextAlign(kCentreTop);
     for (int i = 0; i < m_verticalCount; ++i) {
-      // The label shows the world value of the line's pixel column.
-      const CPoint& start = m_vertical[i].start;
-      ScreenToWorld(start.x, start.y, wx, wy);
-      dc.TextOut(start.x, anchor.y, Format("%3.1f", wx));
+      dc.TextOut(m_vertical[i].start.x, anchor.y, XTickLabel(i));
     }
   }
   if (yLabels) {
     dc.SetTextAlign(kRightBaseline);
     for (int i = 0; i < m_horizontalCount; ++i) {
-      const CPoint& start = m_horizontal[i].start;
-      ScreenToWorld(start.x, start.y, wx, wy);
-      dc.TextOut(anchor.x, start.y + 3, Format("%3.1f", wy));
+      dc.TextOut(anchor.x, m_horizontal[i].start.y + 3, YTickLabel(i));
     }
   }
   font.DeleteObject();
@@ -56,7 +74,7 @@ void CPlotArea::DrawTickLabels(CDC& dc, bool xLabels, bool yLabels) {
 
 void CPlotArea::DrawXTitle(CDC& dc, std::string text, bool italic) {
   CFont font;
-  CreateLabFont(font, 15, 7, 0, italic);
+  font.CreateFontIndirect(TitleFont(false, italic));
   dc.SetTextAlign(kCentreTop);
   dc.SelectObject(font);
   // World x 1.3 is an absolute position: the middle of the graph's range.
@@ -67,7 +85,7 @@ void CPlotArea::DrawXTitle(CDC& dc, std::string text, bool italic) {
 
 void CPlotArea::DrawYTitle(CDC& dc, std::string text, bool italic) {
   CFont font;
-  CreateLabFont(font, 15, 7, kUpwards, italic);
+  font.CreateFontIndirect(TitleFont(true, italic));
   dc.SetTextAlign(kCentreTop);
   dc.SelectObject(font);
   // World y 1.8 is an absolute position: the middle of the graph's range.
@@ -78,7 +96,7 @@ void CPlotArea::DrawYTitle(CDC& dc, std::string text, bool italic) {
 
 void CPlotArea::DrawYTitleSmall(CDC& dc, std::string text, bool italic) {
   CFont font;
-  CreateLabFont(font, 8, 4, kUpwards, italic);
+  font.CreateFontIndirect(SmallTitleFont(italic));
   // Transparent, so that the spaces of the small text leave the large
   // title's letters visible.
   dc.SetBkMode(TRANSPARENT);

@@ -7,6 +7,7 @@
 
 #include "app/lab_colours.h"
 #include "app/lab_dlg.h"
+#include "experiment/graph_texts.h"
 #include "experiment/least_squares.h"
 #include "experiment/messages.h"
 #include "platform/runtime.h"
@@ -19,9 +20,9 @@ void CLabDlg::DrawGraphPanel(CDC& dc) {
   m_graph.ChangePen(dc, kGridColour);
   m_graph.DrawGrid(dc, true);
   m_graph.DrawTickLabels(dc, true, true);
-  m_graph.DrawXTitle(dc, "m  (kg)", false);
-  m_graph.DrawYTitle(dc, "T  (s  )", false);
-  m_graph.DrawYTitleSmall(dc, "  2      2", false);
+  m_graph.DrawXTitle(dc, kGraphXTitle, kGraphTitlesItalic);
+  m_graph.DrawYTitle(dc, kGraphYTitle, kGraphTitlesItalic);
+  m_graph.DrawYTitleSmall(dc, kGraphYTitleSmall, kGraphTitlesItalic);
 
   for (int i = 0; i <= m_lastPoint; ++i) {
     const CPoint p = m_graph.WorldToScreen(m_pointMass[i], m_pointT2[i]);

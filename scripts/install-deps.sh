@@ -13,3 +13,12 @@ if [ "${#missing[@]}" -gt 0 ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The browser tests' client, puppeteer-core, at the versions that
+# tests/web/package-lock.json pins; no browser is downloaded (the tests drive
+# the system's Chromium). Where nodejs comes without npm (Debian's own
+# nodejs), npm is a package of its own.
+if ! command -v npm >/dev/null 2>&1; then
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends npm
+fi
+(cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null)

@@ -14,11 +14,6 @@ namespace {
 // The family that serves every face that is not installed.
 constexpr const char* kFallbackFamily = "serif";
 
-int NormalisedAngle(int escapement) {
-  const int angle = escapement % 3600;
-  return angle < 0 ? angle + 3600 : angle;
-}
-
 FaceMetrics MeasureFace(FT_Face ft) {
   FaceMetrics m;
   m.unitsPerEm = std::max<int>(ft->units_per_EM, 1);
@@ -166,7 +161,7 @@ FontLibrary::~FontLibrary() {
 
 SizedFont* FontLibrary::Find(const LogFont& log) {
   if (m_hasLast && log == m_lastLog) return m_lastFont;
-  const bool bold = log.weight > 550;
+  const bool bold = IsBold(log);
   const int angle = NormalisedAngle(log.escapement);
   FontKey key{log.face, log.height, log.width, angle, bold, log.italic};
   auto it = m_fonts.find(key);
@@ -176,6 +171,7 @@ SizedFont* FontLibrary::Find(const LogFont& log) {
       font = std::make_unique<SizedFont>();
       font->face = face;
       font->metrics = ScaleFace(face->metrics, log.height, log.width);
+      font->faceFile = face->file;
       font->charHeight = static_cast<FT_F26Dot6>(font->metrics.ppem) * 64;
       font->charWidth =
           std::max<FT_F26Dot6>(std::lround(font->metrics.ppem * font->metrics.xScale * 64.0), 1);
@@ -189,12 +185,12 @@ SizedFont* FontLibrary::Find(const LogFont& log) {
   return m_lastFont;
 }
 
-const Glyph& FontLibrary::GlyphOf(SizedFont& font, char32_t character) {
-  auto it = font.glyphs.find(character);
-  if (it != font.glyphs.end()) return it->second;
+const Glyph& SizedFont::GlyphOf(char32_t character) {
+  auto it = glyphs.find(character);
+  if (it != glyphs.end()) return it->second;
   Glyph glyph;
-  Render(font, character, glyph);
-  return font.glyphs.emplace(character, std::move(glyph)).first->second;
+  Render(character, glyph);
+  return glyphs.emplace(character, std::move(glyph)).first->second;
 }
 
 Face* FontLibrary::Resolve(const std::string& family, bool bold, bool italic) {
@@ -254,30 +250,31 @@ Face* FontLibrary::Open(const std::string& file, int index) {
   return m_faces.emplace(std::move(key), std::move(face)).first->second.get();
 }
 
-void FontLibrary::Render(SizedFont& font, char32_t character, Glyph& glyph) {
-  Face& face = *font.face;
-  if (face.sizeWidth != font.charWidth || face.sizeHeight != font.charHeight) {
-    if (FT_Set_Char_Size(face.ft, font.charWidth, font.charHeight, 72, 72) != 0) return;
-    face.sizeWidth = font.charWidth;
-    face.sizeHeight = font.charHeight;
+void SizedFont::Render(char32_t character, Glyph& glyph) {
+  Face& f = *face;
+  if (f.sizeWidth != charWidth || f.sizeHeight != charHeight) {
+    if (FT_Set_Char_Size(f.ft, charWidth, charHeight, 72, 72) != 0) return;
+    f.sizeWidth = charWidth;
+    f.sizeHeight = charHeight;
   }
   // Quarter turns turn the rendered bitmap, so that turned text has exactly
   // the pixels of level text; other angles are rendered turned.
-  const int quarterTurns = font.angle % 900 == 0 ? font.angle / 900 : -1;
+  const int quarterTurns = angle % 900 == 0 ? angle / 900 : -1;
   if (quarterTurns >= 0) {
-    FT_Set_Transform(face.ft, nullptr, nullptr);
+    FT_Set_Transform(f.ft, nullptr, nullptr);
   } else {
-    const double radians = font.angle * std::numbers::pi / 1800.0;
+    const double radians = angle * std::numbers::pi / 1800.0;
     const auto fixed = [](double v) { return static_cast<FT_Fixed>(std::lround(v * 65536.0)); };
     FT_Matrix matrix{fixed(std::cos(radians)), fixed(-std::sin(radians)), fixed(std::sin(radians)),
                      fixed(std::cos(radians))};
-    FT_Set_Transform(face.ft, &matrix, nullptr);
+    FT_Set_Transform(f.ft, &matrix, nullptr);
   }
-  const FT_UInt index = FT_Get_Char_Index(face.ft, character);
+  const FT_UInt index = FT_Get_Char_Index(f.ft, character);
+  glyph.missing = index == 0;
   // Light hinting snaps the glyphs to the pixel grid vertically only, which
   // keeps small text crisp without distorting the widened shapes.
-  if (FT_Load_Glyph(face.ft, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) return;
-  FT_GlyphSlot slot = face.ft->glyph;
+  if (FT_Load_Glyph(f.ft, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) return;
+  FT_GlyphSlot slot = f.ft->glyph;
   glyph.advance = static_cast<int>((slot->metrics.horiAdvance + 32) >> 6);
   if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return;
   CopyBitmap(slot->bitmap, glyph);

@@ -19,10 +19,9 @@
 #include <string>
 #include <tuple>
 #include <unordered_map>
-#include <vector>
 
 #include "platform/gdi_objects.h"
-#include "platform/text/font_scale.h"
+#include "platform/text/glyph_source.h"
 
 namespace text {
 
@@ -37,30 +36,22 @@ struct Face {
   FT_F26Dot6 sizeHeight = 0;
 };
 
-// A glyph's coverage (0 none .. 255 full), already turned by the font's
-// escapement, placed relative to the pen position on the baseline: its first
-// column is `left` pixels right of the pen and its first row `top` pixels
-// above it (screen axes, y down).
-struct Glyph {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int rows = 0;
-  int advance = 0;                     // along the baseline, pixels, before turning
-  std::vector<std::uint8_t> coverage;  // rows x width
-};
+// A face at one pixel size, width scale and escapement, rendered by
+// FreeType on demand.
+class SizedFont : public SizedFace {
+ public:
+  const Glyph& GlyphOf(char32_t character) override;
 
-// A face at one pixel size, width scale and escapement.
-struct SizedFont {
   Face* face = nullptr;
-  PixelMetrics metrics;
   FT_F26Dot6 charWidth = 0;   // 26.6 pixels (em width after the width scale)
   FT_F26Dot6 charHeight = 0;  // 26.6 pixels (em height)
-  int angle = 0;              // escapement, tenths of a degree, 0 .. 3599
   std::unordered_map<char32_t, Glyph> glyphs;
+
+ private:
+  void Render(char32_t character, Glyph& glyph);
 };
 
-class FontLibrary {
+class FontLibrary : public GlyphSource {
  public:
   // fontconfigFile names a fontconfig configuration to use instead of the
   // system's (nullptr: the system's).
@@ -71,15 +62,11 @@ class FontLibrary {
 
   // The sized font for a logical font; nullptr when no face could be found
   // or opened.
-  SizedFont* Find(const LogFont& font);
-  // The rendered glyph of a character (the face's missing-glyph shape when
-  // it has none).
-  const Glyph& GlyphOf(SizedFont& font, char32_t character);
+  SizedFont* Find(const LogFont& font) override;
 
  private:
   Face* Resolve(const std::string& family, bool bold, bool italic);
   Face* Open(const std::string& file, int index);
-  void Render(SizedFont& font, char32_t character, Glyph& glyph);
 
   FT_Library m_library = nullptr;
   FcConfig* m_config = nullptr;

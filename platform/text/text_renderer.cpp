@@ -8,7 +8,8 @@
 
 #include "platform/dc.h"
 #include "platform/pixel_blend.h"
-#include "platform/text/font_library.h"
+#include "platform/text/glyph_source.h"
+#include "platform/text/system_glyphs.h"
 #include "platform/text/utf8.h"
 
 namespace text {
@@ -120,38 +121,50 @@ CRect BlendGlyph(Surface& surface, const Glyph& glyph, std::int64_t ox, std::int
 }  // namespace
 
 TextRenderer& TextRenderer::Shared() {
-  static TextRenderer renderer;
+  static TextRenderer renderer(MakeSystemGlyphSource());
   return renderer;
 }
 
-TextRenderer::TextRenderer(const char* fontconfigFile)
-    : m_library(std::make_unique<FontLibrary>(fontconfigFile)) {}
+TextRenderer::TextRenderer(std::unique_ptr<GlyphSource> source) : m_source(std::move(source)) {}
 
 TextRenderer::~TextRenderer() = default;
 
 CSize TextRenderer::Extent(const LogFont& log, std::string_view text) {
-  SizedFont* font = m_library->Find(log);
-  if (font == nullptr) return CSize();
-  std::int64_t width = 0;
-  for (std::size_t pos = 0; pos < text.size();) {
-    width += m_library->GlyphOf(*font, DecodeUtf8(text, pos)).advance;
+  SizedFace* font = m_source->Find(log);
+  if (font == nullptr) {
+    ++m_misses;
+    return CSize();
   }
+  std::int64_t width = 0;
+  bool missing = false;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const Glyph& glyph = font->GlyphOf(DecodeUtf8(text, pos));
+    width += glyph.advance;
+    missing = missing || glyph.missing;
+  }
+  if (missing) ++m_misses;
   width = std::min<std::int64_t>(width, std::numeric_limits<int>::max());
   return CSize{static_cast<int>(width), font->metrics.ascent + font->metrics.descent};
 }
 
 TextResult TextRenderer::Draw(Surface& surface, const LogFont& log, const TextPlacement& placement,
                               std::string_view text) {
-  SizedFont* font = m_library->Find(log);
-  if (font == nullptr) return TextResult{};
+  SizedFace* font = m_source->Find(log);
+  if (font == nullptr) {
+    ++m_misses;
+    return TextResult{};
+  }
 
   m_run.clear();
   std::int64_t pen = 0;
+  bool missing = false;
   for (std::size_t pos = 0; pos < text.size();) {
-    const Glyph& glyph = m_library->GlyphOf(*font, DecodeUtf8(text, pos));
+    const Glyph& glyph = font->GlyphOf(DecodeUtf8(text, pos));
     m_run.push_back(Placed{&glyph, pen});
     pen += glyph.advance;
+    missing = missing || glyph.missing;
   }
+  if (missing) ++m_misses;
   const std::int64_t width = pen;
   const int ascent = font->metrics.ascent;
   const int descent = font->metrics.descent;
@@ -192,12 +205,12 @@ TextResult TextRenderer::Draw(Surface& surface, const LogFont& log, const TextPl
 }
 
 std::string TextRenderer::FaceFile(const LogFont& log) {
-  SizedFont* font = m_library->Find(log);
-  return font != nullptr ? font->face->file : std::string();
+  SizedFace* font = m_source->Find(log);
+  return font != nullptr ? font->faceFile : std::string();
 }
 
 PixelMetrics TextRenderer::Metrics(const LogFont& log) {
-  SizedFont* font = m_library->Find(log);
+  SizedFace* font = m_source->Find(log);
   if (font == nullptr) return PixelMetrics{0, 0, 0, 0.0};
   return font->metrics;
 }

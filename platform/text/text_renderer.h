@@ -15,6 +15,7 @@
 // the baseline.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,7 +29,7 @@
 
 namespace text {
 
-class FontLibrary;
+class GlyphSource;
 struct Glyph;
 
 // Where and how a text is written.
@@ -49,12 +50,11 @@ struct TextResult {
 class TextRenderer {
  public:
   // The renderer that device contexts use, built on first use with the
-  // system's fontconfig configuration.
+  // build's own glyph source (system_glyphs.h).
   static TextRenderer& Shared();
 
-  // fontconfigFile: a fontconfig configuration to use instead of the
-  // system's (nullptr: the system's).
-  explicit TextRenderer(const char* fontconfigFile = nullptr);
+  // A renderer that takes its glyphs from source.
+  explicit TextRenderer(std::unique_ptr<GlyphSource> source);
   ~TextRenderer();
   TextRenderer(const TextRenderer&) = delete;
   TextRenderer& operator=(const TextRenderer&) = delete;
@@ -70,13 +70,19 @@ class TextRenderer {
   // Its pixel size (all zero when no face could be found).
   PixelMetrics Metrics(const LogFont& font);
 
+  // How many texts were drawn or measured, since the renderer was made,
+  // with a font that found no face or with a character that its face has
+  // no glyph for. The lab's texts never are.
+  std::size_t Misses() const { return m_misses; }
+
  private:
   struct Placed {
     const Glyph* glyph;
     long long pen;  // pixels along the baseline from its start
   };
 
-  std::unique_ptr<FontLibrary> m_library;
+  std::unique_ptr<GlyphSource> m_source;
+  std::size_t m_misses = 0;
   std::vector<Placed> m_run;  // the line being drawn, kept to reuse its storage
 };
 

@@ -7,10 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/dc.h"
+#include "platform/text/font_library.h"
 #include "platform/text/text_renderer.h"
 #include "tests/support/png.h"
 
@@ -318,7 +320,7 @@ TEST(TextRenderer, WithoutAnyFontDrawsNothing) {
     std::ofstream out(config);
     out << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
   }
-  text::TextRenderer renderer(config.c_str());
+  text::TextRenderer renderer(std::make_unique<text::FontLibrary>(config.c_str()));
   Surface surface(50, 30, kPaper);
   const Surface before = surface;
   text::TextPlacement placement;

@@ -1,12 +1,12 @@
 #include "tests/support/png.h"
 
-#include <zlib.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+
+#include "tests/support/zlib_codec.h"
 
 namespace {
 
@@ -28,8 +28,7 @@ void PutChunk(std::vector<unsigned char>& out, const char* type,
   const std::size_t start = out.size();
   out.insert(out.end(), type, type + 4);
   out.insert(out.end(), data.begin(), data.end());
-  const uLong crc = crc32(0, out.data() + start, static_cast<uInt>(out.size() - start));
-  PutU32(out, static_cast<std::uint32_t>(crc));
+  PutU32(out, Crc32(out.data() + start, out.size() - start));
 }
 
 int Paeth(int a, int b, int c) {
@@ -69,12 +68,8 @@ bool WritePng(const std::string& path, const RgbImage& image) {
       raw.push_back(static_cast<unsigned char>(p));
     }
   }
-  uLongf size = compressBound(static_cast<uLong>(raw.size()));
-  std::vector<unsigned char> packed(size);
-  if (compress2(packed.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 6) != Z_OK) {
-    return false;
-  }
-  packed.resize(size);
+  std::vector<unsigned char> packed;
+  if (!ZlibCompress(raw, packed)) return false;
 
   std::vector<unsigned char> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   std::vector<unsigned char> header;
@@ -115,11 +110,7 @@ bool ReadPng(const std::string& path, RgbImage& image) {
   if (width <= 0 || height <= 0) return false;
   const std::size_t stride = static_cast<std::size_t>(width) * 3;
   std::vector<unsigned char> raw(static_cast<std::size_t>(height) * (stride + 1));
-  uLongf size = static_cast<uLongf>(raw.size());
-  if (uncompress(raw.data(), &size, packed.data(), static_cast<uLong>(packed.size())) != Z_OK ||
-      size != raw.size()) {
-    return false;
-  }
+  if (!ZlibUncompress(packed, raw)) return false;
   std::vector<unsigned char> previous(stride, 0);
   std::vector<unsigned char> row(stride);
   image.width = width;

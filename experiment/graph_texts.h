@@ -1,0 +1,27 @@
+// The graph's layout and every text written on it: the tick labels of its
+// fixed grid and the three axis titles, each with its font. The lab's paint
+// code and the glyph table generator both take them from here, so that the
+// table covers exactly what the lab writes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "draw/plot_area.h"
+
+// The axis titles. The small title writes the exponents over the y title.
+inline constexpr const char* kGraphXTitle = "m  (kg)";
+inline constexpr const char* kGraphYTitle = "T  (s  )";
+inline constexpr const char* kGraphYTitleSmall = "  2      2";
+inline constexpr bool kGraphTitlesItalic = false;
+
+// Puts the graph's rectangle, world ranges and grid in place.
+void LayOutGraph(CPlotArea& graph);
+
+struct GraphText {
+  LogFont font;
+  std::string text;
+};
+
+// Every text the graph writes, in drawing order.
+std::vector<GraphText> GraphTexts();

@@ -1,0 +1,10 @@
+#include "platform/text/font_library.h"
+#include "platform/text/system_glyphs.h"
+
+namespace text {
+
+std::unique_ptr<GlyphSource> MakeSystemGlyphSource() {
+  return std::make_unique<FontLibrary>(nullptr);
+}
+
+}  // namespace text

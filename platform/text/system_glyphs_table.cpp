@@ -1,0 +1,10 @@
+#include "platform/text/glyph_table.h"
+#include "platform/text/system_glyphs.h"
+
+namespace text {
+
+std::unique_ptr<GlyphSource> MakeSystemGlyphSource() {
+  return std::make_unique<GlyphTableSource>(LabGlyphTable());
+}
+
+}  // namespace text

@@ -1,0 +1,653 @@
+// The lab's page: windows built from the dialogs' templates, their events
+// queued for the program, message boxes, the window menu and the program's
+// start and restart. The program (C++, see web_host.h) asks for everything
+// it shows and reads the events one at a time from the queue: nothing here
+// calls into it while it runs, except the small questions of lab_point_count
+// and the benchmark's calls.
+var LabPage = (function () {
+  'use strict';
+
+  var EVENT_MOUSE = 1, EVENT_COMMAND = 2, EVENT_SYSCOMMAND = 3, EVENT_KEY = 4, EVENT_PAINT = 5,
+      EVENT_VISIBILITY = 6, EVENT_MENU_KEY = 7, EVENT_BOX_ANSWERED = 8;
+  var MOUSE_LEFT_DOWN = 0, MOUSE_LEFT_UP = 1, MOUSE_RIGHT_DOWN = 2, MOUSE_RIGHT_UP = 3,
+      MOUSE_MOVE = 4;
+  var MK_LBUTTON = 1, MK_RBUTTON = 2;
+  var BN_CLICKED = 0, EN_CHANGE = 0x300, SC_CLOSE = 0xF060;
+  var VK_RETURN = 0x0D, VK_ESCAPE = 0x1B;
+  var FLAG_VISIBLE = 0x1, FLAG_DISABLED = 0x2, FLAG_TABSTOP = 0x4, FLAG_DEFAULT = 0x8,
+      FLAG_READONLY = 0x10, FLAG_STATICEDGE = 0x20, FLAG_BORDER = 0x40, FLAG_RIGHT = 0x80;
+  // A finger held this long without moving is the right button.
+  var HOLD_MS = 500;
+  // A finger that moves this far (CSS pixels) before then is the left one.
+  var MOVE_SLOP = 6;
+
+  var windows = [];
+  var queue = [];
+  var waiter = null;
+  var waitTimer = 0;
+  var menu = null;
+  var firstFrame = -1;
+  var boxes = 0;
+
+  function desk() { return document.getElementById('lab-desk'); }
+
+  function colour(bgr) {
+    return 'rgb(' + (bgr & 0xFF) + ',' + ((bgr >> 8) & 0xFF) + ',' + ((bgr >> 16) & 0xFF) + ')';
+  }
+
+  // --- the queue ----------------------------------------------------------------
+
+  function push(kind, level, a, b, c, d) {
+    queue.push([kind, level, a | 0, b | 0, c | 0, d | 0]);
+    wake();
+  }
+
+  function wake() {
+    if (waiter === null) return;
+    var resume = waiter;
+    waiter = null;
+    clearTimeout(waitTimer);
+    resume();
+  }
+
+  function nextEvent() { return queue.length > 0 ? queue.shift() : null; }
+
+  function waitEvent(milliseconds, wakeUp) {
+    if (queue.length > 0) { wakeUp(); return; }
+    waiter = wakeUp;
+    if (milliseconds >= 0) waitTimer = setTimeout(wake, milliseconds);
+  }
+
+  function topLevel() { return windows.length - 1; }
+
+  // --- windows --------------------------------------------------------------------
+
+  function openWindow(level, caption, width, height, framed, background, fontPixels) {
+    var root = document.createElement('div');
+    root.className = 'lab-window' + (framed ? ' lab-framed' : '');
+    root.dataset.level = String(level);
+    root.style.visibility = 'hidden';
+    root.style.font = fontPixels + 'px "Liberation Sans", Arimo, Arial, Helvetica, sans-serif';
+    if (framed) {
+      var bar = document.createElement('div');
+      bar.className = 'lab-caption';
+      var title = document.createElement('span');
+      title.textContent = caption;
+      var close = document.createElement('button');
+      close.className = 'lab-close';
+      close.type = 'button';
+      close.tabIndex = -1;
+      close.title = 'Tanca';
+      close.textContent = '\u00d7';
+      close.addEventListener('click', function () { push(EVENT_SYSCOMMAND, level, SC_CLOSE); });
+      bar.appendChild(title);
+      bar.appendChild(close);
+      root.appendChild(bar);
+      document.title = caption;
+    }
+    var client = document.createElement('div');
+    client.className = 'lab-client';
+    client.style.width = width + 'px';
+    client.style.height = height + 'px';
+    var canvas = document.createElement('canvas');
+    canvas.className = 'lab-surface';
+    canvas.width = width;
+    canvas.height = height;
+    canvas.style.width = width + 'px';
+    canvas.style.height = height + 'px';
+    client.appendChild(canvas);
+    root.appendChild(client);
+
+    var w = {
+      level: level, root: root, client: client, canvas: canvas,
+      context: canvas.getContext('2d', {alpha: false}),
+      controls: new Map(), order: [], menu: [], background: colour(background),
+      restoreFocus: document.activeElement, touch: null
+    };
+    windows[level] = w;
+    windows.forEach(function (other, i) { if (i !== level) other.root.inert = true; });
+    wireMouse(w);
+    root.addEventListener('keydown', function (e) { windowKey(w, e); });
+    desk().appendChild(root);
+  }
+
+  function addControl(level, id, kind, text, x, y, width, height, flags, rgba) {
+    var w = windows[level];
+    var el;
+    if (kind === 0) {
+      el = document.createElement('button');
+      el.type = 'button';
+      el.textContent = text;
+      if (flags & FLAG_DEFAULT) el.classList.add('lab-default');
+      el.addEventListener('click', function () { push(EVENT_COMMAND, level, id, BN_CLICKED); });
+    } else if (kind === 1) {
+      el = document.createElement('input');
+      el.type = 'text';
+      el.value = text;
+      el.spellcheck = false;
+      el.autocomplete = 'off';
+      if (flags & FLAG_READONLY) {
+        el.readOnly = true;
+        el.style.background = w.background;
+      }
+      if (flags & FLAG_STATICEDGE) el.classList.add('lab-static-edge');
+      else if (flags & FLAG_BORDER) el.classList.add('lab-border');
+      // Every change the student makes: typing, pasting, deleting.
+      el.addEventListener('input', function () { push(EVENT_COMMAND, level, id, EN_CHANGE); });
+    } else if (kind === 2) {
+      el = document.createElement('div');
+      el.className = 'lab-label';
+      el.textContent = text;
+      if (flags & FLAG_RIGHT) el.style.textAlign = 'right';
+    } else {
+      el = document.createElement('canvas');
+      el.className = 'lab-picture';
+      el.width = width;
+      el.height = height;
+      el.getContext('2d').putImageData(new ImageData(rgba, width, height), 0, 0);
+    }
+    el.classList.add('lab-control');
+    el.dataset.controlId = String(id);
+    el.style.left = x + 'px';
+    el.style.top = y + 'px';
+    el.style.width = width + 'px';
+    el.style.height = height + 'px';
+    // The template's first control lies on top.
+    el.style.zIndex = String(1000 - w.order.length);
+    if (kind === 0 || kind === 1) el.tabIndex = (flags & FLAG_TABSTOP) ? 0 : -1;
+    if (flags & FLAG_DISABLED) el.disabled = true;
+    if (!(flags & FLAG_VISIBLE)) el.hidden = true;
+    if (id !== -1 && !w.controls.has(id)) w.controls.set(id, el);
+    w.order.push({el: el, tabStop: (flags & FLAG_TABSTOP) !== 0});
+    w.client.appendChild(el);
+  }
+
+  // The least CSS length that is both a whole number of device pixels and a
+  // whole number of 64ths of a CSS pixel (1 at a whole ratio, 2 at 1.5).
+  function snapUnit(ratio) {
+    for (var k = 1; k <= 64 * 16; k++) {
+      var device = (k / 64) * ratio;
+      if (Math.abs(device - Math.round(device)) < 1e-6) return k / 64;
+    }
+    return 1;
+  }
+
+  function place(w) {
+    // Centred on the page, on whole device pixels, so that every pixel of
+    // the surface covers whole pixels of the screen.
+    var ratio = window.devicePixelRatio || 1;
+    var left = Math.max(0, (window.innerWidth - w.root.offsetWidth) / 2);
+    var top = Math.max(0, (window.innerHeight - w.root.offsetHeight) / 2);
+    w.root.style.left = left + 'px';
+    w.root.style.top = top + 'px';
+    // The canvas itself, inside the frame, starts on a whole device pixel:
+    // at a place that is a whole number of device pixels and also one the
+    // layout can hold (it places in 64ths of a CSS pixel).
+    var unit = snapUnit(ratio);
+    var r = w.canvas.getBoundingClientRect();
+    w.root.style.left = left + Math.round(r.left / unit) * unit - r.left + 'px';
+    w.root.style.top = top + Math.round(r.top / unit) * unit - r.top + 'px';
+  }
+
+  function showWindow(level) {
+    var w = windows[level];
+    place(w);
+    w.root.style.visibility = 'visible';
+    var stops = tabStops(w);
+    if (stops.length > 0) stops[0].focus();
+  }
+
+  function closeWindow(level) {
+    var w = windows[level];
+    if (!w) return;
+    if (menu !== null && menu.level === level) closeMenu();
+    w.root.remove();
+    windows.length = level;
+    if (level > 0) {
+      var below = windows[level - 1];
+      below.root.inert = false;
+      if (w.restoreFocus && below.root.contains(w.restoreFocus)) w.restoreFocus.focus();
+    }
+  }
+
+  function control(level, id) {
+    var w = windows[level];
+    return w ? w.controls.get(id) || null : null;
+  }
+
+  function setText(level, id, text) {
+    var el = control(level, id);
+    if (el === null) return false;
+    if (el.tagName === 'INPUT') {
+      if (el.value === text) return false;
+      el.value = text;
+      // A new text shows from its beginning.
+      if (document.activeElement !== el) el.scrollLeft = 0;
+      else el.setSelectionRange(0, 0);
+      return true;
+    }
+    if (el.textContent === text) return false;
+    el.textContent = text;
+    return true;
+  }
+
+  function getText(level, id) {
+    var el = control(level, id);
+    if (el === null) return '';
+    return el.tagName === 'INPUT' ? el.value : el.textContent;
+  }
+
+  function enable(level, id, on) {
+    var el = control(level, id);
+    if (el === null || el.tagName === 'DIV' || el.tagName === 'CANVAS') return;
+    el.disabled = !on;
+  }
+
+  function isEnabled(level, id) {
+    var el = control(level, id);
+    return el !== null && !el.disabled;
+  }
+
+  function focus(level, id) {
+    var el = control(level, id);
+    if (el === null) return;
+    el.focus();
+    if (el.tagName === 'INPUT') el.select();
+  }
+
+  // --- the surface ------------------------------------------------------------------
+
+  function present(level, rgba, x, y, width, height) {
+    var w = windows[level];
+    if (!w) return;
+    w.context.putImageData(new ImageData(rgba, width, height), x, y);
+    if (firstFrame < 0) firstFrame = performance.now();
+  }
+
+  function rgbaOf(heap32, index, count, withAlpha) {
+    var out = new Uint8ClampedArray(count * 4);
+    for (var i = 0; i < count; i++) {
+      var p = heap32[index + i];
+      out[i * 4] = (p >>> 16) & 0xFF;
+      out[i * 4 + 1] = (p >>> 8) & 0xFF;
+      out[i * 4 + 2] = p & 0xFF;
+      out[i * 4 + 3] = withAlpha ? (p >>> 24) & 0xFF : 0xFF;
+    }
+    return out;
+  }
+
+  function setIcon(rgba, size) {
+    var canvas = document.createElement('canvas');
+    canvas.width = size;
+    canvas.height = size;
+    canvas.getContext('2d').putImageData(new ImageData(rgba, size, size), 0, 0);
+    var link = document.querySelector('link[rel="icon"]');
+    if (link === null) {
+      link = document.createElement('link');
+      link.rel = 'icon';
+      document.head.appendChild(link);
+    }
+    link.href = canvas.toDataURL('image/png');
+  }
+
+  function nextFrame(wakeUp) {
+    var done = false;
+    function resume() {
+      if (done) return;
+      done = true;
+      wakeUp();
+    }
+    // A page out of sight shows no frames: a moment is enough then.
+    requestAnimationFrame(function () { setTimeout(resume, 0); });
+    setTimeout(resume, 50);
+  }
+
+  // --- the mouse and the fingers ------------------------------------------------------
+
+  function clientPoint(w, e) {
+    var r = w.canvas.getBoundingClientRect();
+    var sx = r.width > 0 ? w.canvas.width / r.width : 1;
+    var sy = r.height > 0 ? w.canvas.height / r.height : 1;
+    return [Math.floor((e.clientX - r.left) * sx), Math.floor((e.clientY - r.top) * sy)];
+  }
+
+  function buttonFlags(buttons) {
+    return ((buttons & 1) ? MK_LBUTTON : 0) | ((buttons & 2) ? MK_RBUTTON : 0);
+  }
+
+  function mouse(w, kind, flags, p) { push(EVENT_MOUSE, w.level, kind, flags, p[0], p[1]); }
+
+  function wireMouse(w) {
+    var canvas = w.canvas;
+    canvas.addEventListener('pointerdown', function (e) {
+      if (e.pointerType === 'touch') { fingerDown(w, e); return; }
+      if (e.button !== 0 && e.button !== 2) return;
+      // The drag stays the window's when it leaves the canvas.
+      canvas.setPointerCapture(e.pointerId);
+      mouse(w, e.button === 0 ? MOUSE_LEFT_DOWN : MOUSE_RIGHT_DOWN, buttonFlags(e.buttons),
+            clientPoint(w, e));
+    });
+    canvas.addEventListener('pointermove', function (e) {
+      if (e.pointerType === 'touch') { fingerMove(w, e); return; }
+      var p = clientPoint(w, e);
+      // A second button pressed or released during a drag.
+      if (e.button === 0 || e.button === 2) {
+        var down = (e.buttons & (e.button === 0 ? 1 : 2)) !== 0;
+        var kind = e.button === 0 ? (down ? MOUSE_LEFT_DOWN : MOUSE_LEFT_UP)
+                                  : (down ? MOUSE_RIGHT_DOWN : MOUSE_RIGHT_UP);
+        mouse(w, kind, buttonFlags(e.buttons), p);
+        return;
+      }
+      mouse(w, MOUSE_MOVE, buttonFlags(e.buttons), p);
+    });
+    canvas.addEventListener('pointerup', function (e) {
+      if (e.pointerType === 'touch') { fingerUp(w, e); return; }
+      if (e.button !== 0 && e.button !== 2) return;
+      mouse(w, e.button === 0 ? MOUSE_LEFT_UP : MOUSE_RIGHT_UP, buttonFlags(e.buttons),
+            clientPoint(w, e));
+    });
+    canvas.addEventListener('pointercancel', function (e) {
+      if (e.pointerType === 'touch') fingerUp(w, e);
+    });
+    // A press on the picture leaves the focus where it is, as on the desktop.
+    canvas.addEventListener('mousedown', function (e) { e.preventDefault(); });
+  }
+
+  // A finger is the left button; held still for a moment, the right one.
+  function fingerDown(w, e) {
+    if (w.touch !== null) return;
+    e.preventDefault();
+    w.canvas.setPointerCapture(e.pointerId);
+    var t = {id: e.pointerId, x: e.clientX, y: e.clientY, start: clientPoint(w, e),
+             mode: 'pending', timer: 0};
+    t.timer = setTimeout(function () {
+      if (t.mode !== 'pending') return;
+      t.mode = 'right';
+      mouse(w, MOUSE_RIGHT_DOWN, MK_RBUTTON, t.start);
+    }, HOLD_MS);
+    w.touch = t;
+  }
+
+  function fingerMove(w, e) {
+    var t = w.touch;
+    if (t === null || t.id !== e.pointerId) return;
+    var p = clientPoint(w, e);
+    if (t.mode === 'pending') {
+      if (Math.hypot(e.clientX - t.x, e.clientY - t.y) < MOVE_SLOP) return;
+      clearTimeout(t.timer);
+      t.mode = 'left';
+      mouse(w, MOUSE_LEFT_DOWN, MK_LBUTTON, t.start);
+    }
+    mouse(w, MOUSE_MOVE, t.mode === 'left' ? MK_LBUTTON : MK_RBUTTON, p);
+  }
+
+  function fingerUp(w, e) {
+    var t = w.touch;
+    if (t === null || t.id !== e.pointerId) return;
+    clearTimeout(t.timer);
+    w.touch = null;
+    var p = clientPoint(w, e);
+    if (t.mode === 'pending') {
+      mouse(w, MOUSE_LEFT_DOWN, MK_LBUTTON, t.start);
+      mouse(w, MOUSE_LEFT_UP, 0, p);
+    } else {
+      mouse(w, t.mode === 'left' ? MOUSE_LEFT_UP : MOUSE_RIGHT_UP, 0, p);
+    }
+  }
+
+  // --- keys --------------------------------------------------------------------------
+
+  // The window's controls that Tab visits, in the template's order.
+  function tabStops(w) {
+    return w.order.filter(function (c) {
+      return c.tabStop && !c.el.hidden && !c.el.disabled && c.el.tabIndex >= 0;
+    }).map(function (c) { return c.el; });
+  }
+
+  function windowKey(w, e) {
+    if (e.ctrlKey || e.altKey || e.metaKey) return;
+    if (e.key === 'Tab' && menu === null) {
+      // Tab goes round the window's controls, never out of the window.
+      var stops = tabStops(w);
+      if (stops.length === 0) return;
+      var at = stops.indexOf(document.activeElement);
+      var next = e.shiftKey ? (at <= 0 ? stops.length - 1 : at - 1)
+                            : (at < 0 || at === stops.length - 1 ? 0 : at + 1);
+      e.preventDefault();
+      stops[next].focus();
+      if (stops[next].tagName === 'INPUT') stops[next].select();
+      return;
+    }
+    if (e.shiftKey) return;
+    if (e.key === 'Enter') {
+      // Enter on a push button presses that button (the browser does); in
+      // any other control it presses the default button.
+      if (e.target.tagName === 'BUTTON') return;
+      e.preventDefault();
+      push(EVENT_KEY, w.level, VK_RETURN);
+    } else if (e.key === 'Escape') {
+      e.preventDefault();
+      if (menu !== null) { closeMenu(); return; }
+      push(EVENT_KEY, w.level, VK_ESCAPE);
+    } else if (e.key === 'F1') {
+      e.preventDefault();
+      push(EVENT_MENU_KEY, w.level);
+    }
+  }
+
+  // Keys while nothing has the focus go to the innermost window.
+  function pageKey(e) {
+    var w = windows[topLevel()];
+    if (!w || e.defaultPrevented || document.querySelector('dialog.lab-message[open]')) return;
+    if (e.target === document.body || e.target === document.documentElement) windowKey(w, e);
+  }
+
+  // --- the window menu ------------------------------------------------------------------
+
+  function addMenuItem(level, command, text) {
+    windows[level].menu.push({command: command, text: text, enabled: true});
+  }
+
+  function enableMenuItem(level, command, on) {
+    var w = windows[level];
+    if (!w) return;
+    w.menu.forEach(function (item) { if (item.command === command) item.enabled = on; });
+  }
+
+  function showMenu(level, x, y) {
+    closeMenu();
+    var w = windows[level];
+    var items = w.menu.filter(function (item, i, all) {
+      // No separator at either end.
+      return item.command !== 0 || (i > 0 && i < all.length - 1);
+    });
+    if (items.length === 0) return;
+    var el = document.createElement('div');
+    el.className = 'lab-menu';
+    el.setAttribute('role', 'menu');
+    items.forEach(function (item) {
+      if (item.command === 0) {
+        var line = document.createElement('hr');
+        el.appendChild(line);
+        return;
+      }
+      var b = document.createElement('button');
+      b.type = 'button';
+      b.setAttribute('role', 'menuitem');
+      b.textContent = item.text;
+      b.dataset.command = String(item.command);
+      b.disabled = !item.enabled;
+      b.addEventListener('click', function () {
+        closeMenu();
+        push(EVENT_SYSCOMMAND, level, item.command);
+      });
+      el.appendChild(b);
+    });
+    el.style.left = x + 'px';
+    el.style.top = y + 'px';
+    w.client.appendChild(el);
+    menu = {level: level, el: el, restore: document.activeElement};
+    var first = el.querySelector('button');
+    if (first) first.focus();
+  }
+
+  function closeMenu() {
+    if (menu === null) return;
+    var m = menu;
+    menu = null;
+    m.el.remove();
+    if (m.restore && document.contains(m.restore)) m.restore.focus();
+  }
+
+  // --- message boxes ----------------------------------------------------------------------
+
+  function messageBox(text, caption) {
+    closeMenu();
+    var number = ++boxes;
+    var d = document.createElement('dialog');
+    d.className = 'lab-message';
+    var bar = document.createElement('div');
+    bar.className = 'lab-caption';
+    bar.textContent = caption;
+    var body = document.createElement('div');
+    body.className = 'lab-message-body';
+    var icon = document.createElement('div');
+    icon.className = 'lab-message-icon';
+    icon.textContent = '!';
+    var p = document.createElement('p');
+    p.textContent = text;
+    body.appendChild(icon);
+    body.appendChild(p);
+    var row = document.createElement('div');
+    row.className = 'lab-message-buttons';
+    var ok = document.createElement('button');
+    ok.type = 'button';
+    ok.textContent = 'OK';
+    ok.addEventListener('click', function () { d.close(); });
+    row.appendChild(ok);
+    d.appendChild(bar);
+    d.appendChild(body);
+    d.appendChild(row);
+    d.addEventListener('close', function () {
+      d.remove();
+      push(EVENT_BOX_ANSWERED, -1, number);
+    });
+    document.body.appendChild(d);
+    d.showModal();
+    ok.focus();
+    return number;
+  }
+
+  // --- the clipboard, downloads, storage ----------------------------------------------------
+
+  function setClipboard(text, html) {
+    // Within the click that chose the menu item the page may copy at once,
+    // both forms together.
+    var copied = false;
+    function onCopy(e) {
+      e.clipboardData.setData('text/plain', text);
+      e.clipboardData.setData('text/html', html);
+      e.preventDefault();
+      copied = true;
+    }
+    document.addEventListener('copy', onCopy);
+    try { document.execCommand('copy'); } catch (e) { /* no clipboard here */ }
+    document.removeEventListener('copy', onCopy);
+    if (copied || !navigator.clipboard) return;
+    try {
+      navigator.clipboard.write([new ClipboardItem({
+        'text/plain': new Blob([text], {type: 'text/plain'}),
+        'text/html': new Blob([html], {type: 'text/html'})
+      })]).catch(function () { return navigator.clipboard.writeText(text); })
+          .catch(function () {});
+    } catch (e) { /* no clipboard here */ }
+  }
+
+  // The browser saves it in its downloads (asking where, if so set).
+  function download(name, bytes) {
+    var base = name.split(/[\\/]/).pop() || 'trelko';
+    var url = URL.createObjectURL(new Blob([bytes]));
+    var a = document.createElement('a');
+    a.href = url;
+    a.download = base;
+    document.body.appendChild(a);
+    a.click();
+    a.remove();
+    setTimeout(function () { URL.revokeObjectURL(url); }, 60000);
+  }
+
+  var STATE_PREFIX = 'trelko/';
+
+  function readState(name) {
+    try {
+      return window.localStorage.getItem(STATE_PREFIX + name);
+    } catch (e) {
+      return null;  // storage turned off, or not offered to this page
+    }
+  }
+
+  function writeState(name, text) {
+    try {
+      window.localStorage.setItem(STATE_PREFIX + name, text);
+      return true;
+    } catch (e) {
+      return false;  // full, or turned off
+    }
+  }
+
+  // --- the program's life --------------------------------------------------------------------
+
+  function hidden() { return document.visibilityState === 'hidden'; }
+
+  function reset() {
+    closeMenu();
+    windows.forEach(function (w) { w.root.remove(); });
+    windows.length = 0;
+    queue.length = 0;
+    document.querySelectorAll('dialog.lab-message').forEach(function (d) { d.remove(); });
+  }
+
+  function start(module) {
+    document.addEventListener('visibilitychange', function () { push(EVENT_VISIBILITY, -1); });
+    document.addEventListener('keydown', pageKey);
+    // The browser's own menu never comes up over the lab.
+    document.addEventListener('contextmenu', function (e) { e.preventDefault(); });
+    document.addEventListener('pointerdown', function (e) {
+      if (menu !== null && !menu.el.contains(e.target)) closeMenu();
+    }, true);
+    window.addEventListener('resize', function () { windows.forEach(place); });
+    // Points in the table would be lost: the browser asks first.
+    window.addEventListener('beforeunload', function (e) {
+      if (module._lab_point_count() > 0) {
+        e.preventDefault();
+        e.returnValue = '';
+      }
+    });
+    var runs = 0;
+    (function run() {
+      runs++;
+      document.documentElement.dataset.labRuns = String(runs);
+      Promise.resolve(module.ccall('lab_run', 'number', [], [], {async: true})).then(function () {
+        // The program ended (Escape, the close button): it starts again.
+        reset();
+        setTimeout(run, 0);
+      });
+    })();
+  }
+
+  return {
+    openWindow: openWindow, addControl: addControl, showWindow: showWindow,
+    closeWindow: closeWindow, setText: setText, getText: getText, enable: enable,
+    isEnabled: isEnabled, focus: focus, addMenuItem: addMenuItem, showMenu: showMenu,
+    enableMenuItem: enableMenuItem, setClipboard: setClipboard, download: download,
+    readState: readState, writeState: writeState,
+    setIcon: setIcon, present: present, rgbaOf: rgbaOf, nextEvent: nextEvent,
+    waitEvent: waitEvent, hidden: hidden, messageBox: messageBox, nextFrame: nextFrame,
+    start: start, firstFrame: function () { return firstFrame; },
+    // The innermost window paints itself whole again.
+    repaint: function () { push(EVENT_PAINT, topLevel()); },
+    pending: function () { return queue.length; }
+  };
+})();
+
+Module['onRuntimeInitialized'] = function () { LabPage.start(Module); };

@@ -1,0 +1,88 @@
+// The page's side of the web host: functions written in JavaScript
+// (host_library.js), called from C++. Windows are numbered by their modal
+// level, 0 the outermost. Texts are UTF-8, pixels 0xFFRRGGBB rows.
+#pragma once
+
+#include <cstdint>
+
+extern "C" {
+
+// --- windows and controls --------------------------------------------------
+// framed: a caption bar with a close button; background 0x00BBGGRR (the
+// dialogs' own colour, behind read-only boxes); fontPixels: the controls'.
+void lab_page_open_window(int level, const char* caption, int width, int height, int framed,
+                          unsigned background, int fontPixels);
+// kind: 0 push button, 1 edit, 2 text, 3 picture (pixels, width x height).
+void lab_page_add_control(int level, int id, int kind, const char* text, int x, int y, int width,
+                          int height, unsigned flags, const std::uint32_t* pixels);
+// Shows the window and puts the focus into its first control that takes it.
+void lab_page_show_window(int level);
+void lab_page_close_window(int level);
+// 1 when the text changed (an edit's text is then shown from its start).
+int lab_page_set_text(int level, int id, const char* text);
+// A copy of the control's text made with malloc (the caller frees it).
+char* lab_page_get_text(int level, int id);
+void lab_page_enable(int level, int id, int enable);
+int lab_page_is_enabled(int level, int id);
+void lab_page_focus(int level, int id);
+void lab_page_add_menu_item(int level, unsigned command, const char* text);
+// Opens the window menu at a point of the client area; a chosen item comes
+// back as a system-command event.
+void lab_page_show_menu(int level, int x, int y);
+void lab_page_set_icon(const std::uint32_t* argb, int size);
+
+void lab_page_enable_menu_item(int level, unsigned command, int enable);
+
+// --- the clipboard, downloads and the browser's storage ------------------------
+void lab_page_set_clipboard(const char* text, const char* html);
+// Offers bytes as a download under a file name.
+void lab_page_download(const char* name, const std::uint8_t* bytes, int size);
+// A copy of the stored text made with malloc, nullptr when there is none.
+char* lab_page_read_state(const char* name);
+int lab_page_write_state(const char* name, const char* text);
+
+// --- pixels ------------------------------------------------------------------
+// Copies a rectangle of RGBA bytes (width x height) onto the window's canvas.
+void lab_page_present(int level, const std::uint8_t* rgba, int x, int y, int width, int height);
+
+// --- events --------------------------------------------------------------------
+// Takes the oldest queued event into out[0..5]; 0 when there is none.
+int lab_page_next_event(int* out);
+// Waits (suspending the program) until an event is queued or the time is up;
+// a negative time waits for an event only.
+void lab_page_wait_event(double milliseconds);
+int lab_page_hidden();
+
+// --- modal parts -----------------------------------------------------------------
+// Shows a modal message over the page and returns its number; its answer
+// comes as a message-box event.
+int lab_page_open_message_box(const char* text, const char* caption);
+// Waits until the browser has shown the latest pixels (one frame, or a
+// moment when the page shows no frames).
+void lab_page_next_frame();
+}
+
+// The events of the page, as lab_page_next_event gives them:
+// {kind, level, a, b, c, d}.
+namespace page_event {
+constexpr int kMouse = 1;        // a: Dialog::Mouse, b: flags, c, d: client point
+constexpr int kCommand = 2;      // a: control id, b: notification
+constexpr int kSysCommand = 3;   // a: command
+constexpr int kKey = 4;          // a: virtual key
+constexpr int kPaint = 5;        // the window must be painted whole
+constexpr int kVisibility = 6;   // the page was hidden or shown
+constexpr int kMenuKey = 7;      // the key that offers the window menu
+constexpr int kBoxAnswered = 8;  // a: the message box's number
+}  // namespace page_event
+
+// Control flags for lab_page_add_control.
+namespace page_control {
+constexpr unsigned kVisible = 0x1;
+constexpr unsigned kDisabled = 0x2;
+constexpr unsigned kTabStop = 0x4;
+constexpr unsigned kDefault = 0x8;
+constexpr unsigned kReadOnly = 0x10;
+constexpr unsigned kStaticEdge = 0x20;
+constexpr unsigned kBorder = 0x40;
+constexpr unsigned kRight = 0x80;
+}  // namespace page_control

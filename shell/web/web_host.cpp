@@ -1,0 +1,396 @@
+#include "shell/web/web_host.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/color.h"
+#include "platform/resources.h"
+#include "shell/web/page_calls.h"
+
+namespace {
+constexpr std::uint32_t kButtonTypeMask = 0xFu;
+constexpr std::uint32_t kStaticTypeMask = 0x1Fu;
+// The shortest period a timer runs at, in milliseconds.
+constexpr unsigned kMinimumTimerPeriod = 10;
+
+std::string Text(std::string_view text) { return std::string(text); }
+
+unsigned ControlFlags(const ControlTemplate& c) {
+  unsigned flags = 0;
+  if ((c.style & WS_VISIBLE) != 0) flags |= page_control::kVisible;
+  if ((c.style & WS_DISABLED) != 0) flags |= page_control::kDisabled;
+  if ((c.style & WS_TABSTOP) != 0) flags |= page_control::kTabStop;
+  if (c.cls == ControlClass::Button && (c.style & kButtonTypeMask) == BS_DEFPUSHBUTTON) {
+    flags |= page_control::kDefault;
+  }
+  if (c.cls == ControlClass::Edit && (c.style & ES_READONLY) != 0) flags |= page_control::kReadOnly;
+  if ((c.exStyle & WS_EX_STATICEDGE) != 0) flags |= page_control::kStaticEdge;
+  if ((c.style & WS_BORDER) != 0) flags |= page_control::kBorder;
+  if (c.cls == ControlClass::Static && (c.style & kStaticTypeMask) == SS_RIGHT) {
+    flags |= page_control::kRight;
+  }
+  return flags;
+}
+
+// The controls' font: the template's points at 96 dots per inch, truncated,
+// as on the desktop.
+int FontPixels(const DialogTemplate& source) {
+  const int points = source.fontPoints > 0 ? source.fontPoints : 8;
+  return points * 96 / 72;
+}
+
+bool IsPicture(const ControlTemplate& c) {
+  return c.cls == ControlClass::Static && (c.style & kStaticTypeMask) == SS_BITMAP;
+}
+}  // namespace
+
+WebHost::WebHost() : m_start(emscripten_get_now()), m_hidden(lab_page_hidden() != 0) {}
+
+WebHost::~WebHost() = default;
+
+WebHost::Window* WebHost::WindowOf(const Dialog& dialog) const {
+  return static_cast<Window*>(dialog.HostData());
+}
+
+Dialog* WebHost::OutermostDialog() const {
+  return m_windows.empty() ? nullptr : m_windows.front()->dialog;
+}
+
+// --- the modal life -------------------------------------------------------------
+
+int WebHost::RunModal(Dialog& dialog) {
+  const DialogTemplate* source = FindDialogTemplate(dialog.TemplateId());
+  if (source == nullptr) return -1;
+  auto owned = std::make_unique<Window>();
+  Window& window = *owned;
+  window.level = static_cast<int>(m_windows.size());
+  window.dialog = &dialog;
+  window.source = source;
+  m_windows.push_back(std::move(owned));
+  void* const previous = dialog.HostData();
+  dialog.SetHostData(&window);
+
+  const bool framed = (source->style & WS_CAPTION) == WS_CAPTION;
+  lab_page_open_window(window.level, Text(source->caption).c_str(),
+                       DialogUnitsToPixelsX(source->cx), DialogUnitsToPixelsY(source->cy),
+                       framed ? 1 : 0, kDialogBackground, FontPixels(*source));
+  AddControls(window);
+
+  // The initialisation runs before the window is shown; it may itself run
+  // another dialog modally, or end this one.
+  dialog.InitDialog();
+  if (!dialog.IsEnding()) {
+    lab_page_show_window(window.level);
+    dialog.DispatchPaint();
+    RunLoop([&dialog] { return dialog.IsEnding(); });
+  }
+  const int result = dialog.Result();
+
+  lab_page_close_window(window.level);
+  dialog.SetHostData(previous);
+  m_windows.pop_back();
+  return result;
+}
+
+void WebHost::AddControls(const Window& window) {
+  for (const ControlTemplate& c : window.source->controls) {
+    const int x = DialogUnitsToPixelsX(c.x);
+    const int y = DialogUnitsToPixelsY(c.y);
+    if (IsPicture(c)) {
+      // A picture control takes the size of its picture.
+      const Bitmap* bitmap = LoadBitmap(c.bitmap);
+      if (bitmap == nullptr) continue;
+      lab_page_add_control(window.level, c.id, 3, "", x, y, bitmap->width, bitmap->height,
+                           ControlFlags(c), bitmap->pixels);
+      continue;
+    }
+    const int kind = c.cls == ControlClass::Button ? 0 : c.cls == ControlClass::Edit ? 1 : 2;
+    lab_page_add_control(window.level, c.id, kind, Text(c.text).c_str(), x, y,
+                         DialogUnitsToPixelsX(c.cx), DialogUnitsToPixelsY(c.cy), ControlFlags(c),
+                         nullptr);
+  }
+}
+
+void WebHost::EndModal(Dialog&, int) {
+  // The loop sees the dialog ending (Dialog::IsEnding) at its next turn.
+}
+
+template <typename Done>
+void WebHost::RunLoop(Done&& done) {
+  while (!done()) {
+    const double wait = DeliverDueTimers();
+    if (done()) break;
+    if (lab_page_next_event(m_event) != 0) {
+      Deliver(Event{m_event[0], m_event[1], m_event[2], m_event[3], m_event[4], m_event[5]});
+      continue;
+    }
+    lab_page_wait_event(wait);
+  }
+}
+
+double WebHost::DeliverDueTimers() {
+  double next = -1;
+  if (m_hidden) return next;
+  // Levels may come and go while a tick runs: index, do not iterate.
+  for (std::size_t w = 0; w < m_windows.size(); ++w) {
+    for (std::size_t t = 0; w < m_windows.size() && t < m_windows[w]->timers.size(); ++t) {
+      Window& window = *m_windows[w];
+      const double now = emscripten_get_now();
+      Timer& timer = window.timers[t];
+      if (timer.due <= now) {
+        // Periods missed altogether (the window was held, the machine was
+        // busy) are not made up for: one tick, then the period again.
+        if (now - timer.due >= timer.period) timer.due = now;
+        timer.due += timer.period;
+        const unsigned id = timer.id;
+        if (!window.dialog->IsEnding()) window.dialog->DispatchTimer(id);
+        if (w >= m_windows.size() || t >= m_windows[w]->timers.size()) continue;
+      }
+      const double left = std::max(0.0, m_windows[w]->timers[t].due - emscripten_get_now());
+      if (next < 0 || left < next) next = left;
+    }
+  }
+  return next;
+}
+
+void WebHost::Deliver(const Event& event) {
+  if (event.kind == page_event::kVisibility) {
+    const bool hidden = lab_page_hidden() != 0;
+    if (m_hidden && !hidden) {
+      // Back in view: the model goes on from where it stopped, without a
+      // burst of the ticks it missed.
+      const double now = emscripten_get_now();
+      for (auto& window : m_windows) {
+        for (Timer& timer : window->timers) timer.due = now + timer.period;
+      }
+    }
+    m_hidden = hidden;
+    return;
+  }
+  if (event.kind == page_event::kBoxAnswered) {
+    m_answeredBox = event.a;
+    return;
+  }
+  if (event.level < 0 || event.level >= static_cast<int>(m_windows.size())) return;
+  Window& window = *m_windows[static_cast<std::size_t>(event.level)];
+  Dialog& dialog = *window.dialog;
+  if (dialog.IsEnding()) return;
+  if (event.kind == page_event::kPaint) {
+    dialog.DispatchPaint();
+    return;
+  }
+  // Input only for the innermost window: the others are under a modal one,
+  // and all of them under a message box.
+  if (event.level != static_cast<int>(m_windows.size()) - 1 || m_openBoxes > 0) return;
+  switch (event.kind) {
+    case page_event::kMouse:
+      DeliverMouse(window, event);
+      break;
+    case page_event::kCommand:
+      // A click that waited in the queue while its button was disabled is
+      // not a click.
+      if (event.b == BN_CLICKED && !IsControlEnabled(dialog, event.a)) break;
+      dialog.DispatchCommand(event.a, event.b);
+      break;
+    case page_event::kSysCommand:
+      dialog.DispatchSysCommand(static_cast<unsigned>(event.a));
+      break;
+    case page_event::kKey:
+      dialog.DispatchKey(event.a);
+      break;
+    case page_event::kMenuKey:
+      if (window.menuItems > 0) lab_page_show_menu(window.level, 0, 0);
+      break;
+    default:
+      break;
+  }
+}
+
+void WebHost::DeliverMouse(Window& window, const Event& event) {
+  Dialog& dialog = *window.dialog;
+  const auto kind = static_cast<Dialog::Mouse>(event.a);
+  const unsigned flags = static_cast<unsigned>(event.b);
+  const CPoint at{event.c, event.d};
+  if (kind == Dialog::Mouse::RightDown) {
+    window.rightPressOpenedMenu = false;
+    const bool owned = m_rightButtonOwner != nullptr && m_rightButtonOwner(dialog, at);
+    if (window.menuItems > 0 && !owned) {
+      window.rightPressOpenedMenu = true;
+      lab_page_show_menu(window.level, at.x, at.y);
+      return;
+    }
+  } else if (kind == Dialog::Mouse::RightUp && window.rightPressOpenedMenu) {
+    // The release of the press that opened the menu is the menu's.
+    window.rightPressOpenedMenu = false;
+    return;
+  }
+  dialog.DispatchMouse(kind, flags, at.x, at.y);
+}
+
+// --- controls ------------------------------------------------------------------
+
+void WebHost::SetControlText(Dialog& dialog, int id, std::string_view text) {
+  const Window* window = WindowOf(dialog);
+  if (window == nullptr) return;
+  if (lab_page_set_text(window->level, id, Text(text).c_str()) == 0) return;
+  // A change of an edit's text is notified, as typing is.
+  for (const ControlTemplate& c : window->source->controls) {
+    if (c.id == id && c.cls == ControlClass::Edit) {
+      dialog.DispatchCommand(id, EN_CHANGE);
+      return;
+    }
+  }
+}
+
+std::string WebHost::GetControlText(const Dialog& dialog, int id) const {
+  const Window* window = WindowOf(dialog);
+  if (window == nullptr) return std::string();
+  char* text = lab_page_get_text(window->level, id);
+  if (text == nullptr) return std::string();
+  std::string result(text);
+  std::free(text);
+  return result;
+}
+
+void WebHost::EnableControl(Dialog& dialog, int id, bool enable) {
+  if (const Window* window = WindowOf(dialog)) lab_page_enable(window->level, id, enable ? 1 : 0);
+}
+
+bool WebHost::IsControlEnabled(const Dialog& dialog, int id) const {
+  const Window* window = WindowOf(dialog);
+  return window != nullptr && lab_page_is_enabled(window->level, id) != 0;
+}
+
+void WebHost::FocusControl(Dialog& dialog, int id) {
+  if (const Window* window = WindowOf(dialog)) lab_page_focus(window->level, id);
+}
+
+int WebHost::MessageBox(Dialog*, std::string_view text, std::string_view caption, unsigned) {
+  const std::string title = caption.empty() ? m_applicationName : Text(caption);
+  const int box = lab_page_open_message_box(Text(text).c_str(), title.c_str());
+  ++m_openBoxes;
+  RunLoop([this, box] { return m_answeredBox == box; });
+  --m_openBoxes;
+  return IDOK;
+}
+
+// --- timers, window menu, icon -------------------------------------------------------
+
+void WebHost::SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) {
+  Window* window = WindowOf(dialog);
+  if (window == nullptr) return;
+  const double period = std::max(milliseconds, kMinimumTimerPeriod);
+  const double due = emscripten_get_now() + period;
+  for (Timer& timer : window->timers) {
+    if (timer.id == id) {
+      timer.period = period;
+      timer.due = due;
+      return;
+    }
+  }
+  window->timers.push_back(Timer{id, period, due});
+}
+
+bool WebHost::HasSystemMenu(const Dialog& dialog) const {
+  const Window* window = WindowOf(dialog);
+  return window != nullptr && (window->source->style & WS_SYSMENU) != 0;
+}
+
+void WebHost::AppendSystemMenuSeparator(Dialog& dialog) {
+  // The page's menu holds only the items; a separator before the first item
+  // would separate nothing.
+  if (Window* window = WindowOf(dialog); window != nullptr && window->menuItems > 0) {
+    lab_page_add_menu_item(window->level, 0, "");
+  }
+}
+
+void WebHost::AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) {
+  if (Window* window = WindowOf(dialog)) {
+    lab_page_add_menu_item(window->level, command, Text(text).c_str());
+    ++window->menuItems;
+  }
+}
+
+void WebHost::SetIcon(Dialog&, const Icon* icon, bool big) {
+  if (icon == nullptr) return;
+  const IconImage& image = big ? icon->large : icon->small;
+  if (image.argb != nullptr && image.size > 0) lab_page_set_icon(image.argb, image.size);
+}
+
+bool WebHost::IsIconic(const Dialog&) const { return false; }
+
+// --- the surface -------------------------------------------------------------------
+
+void WebHost::SurfaceChanged(Dialog& dialog, const CRect& changed) {
+  const Window* window = WindowOf(dialog);
+  if (window == nullptr) return;
+  const Surface& surface = dialog.GetSurface();
+  const CRect rect = IntersectRects(changed, surface.Bounds());
+  if (rect.IsRectEmpty()) return;
+  const int width = rect.Width();
+  const int height = rect.Height();
+  m_staging.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+  std::uint8_t* out = m_staging.data();
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    const std::uint32_t* row = surface.Row(y) + rect.left;
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t p = row[x];
+      *out++ = static_cast<std::uint8_t>(p >> 16);
+      *out++ = static_cast<std::uint8_t>(p >> 8);
+      *out++ = static_cast<std::uint8_t>(p);
+      *out++ = 0xFF;
+    }
+  }
+  lab_page_present(window->level, m_staging.data(), rect.left, rect.top, width, height);
+}
+
+void WebHost::PresentNow(Dialog&) {
+  // Every change is on the canvas already; let the browser show it.
+  lab_page_next_frame();
+}
+
+long WebHost::ElapsedMilliseconds() { return static_cast<long>(emscripten_get_now() - m_start); }
+
+// --- the clipboard, files and kept state ----------------------------------------
+
+void WebHost::SetClipboard(std::string_view text, std::string_view html) {
+  lab_page_set_clipboard(Text(text).c_str(), Text(html).c_str());
+}
+
+std::string WebHost::ChooseSaveFile(Dialog&, std::string_view defaultName, std::string_view) {
+  return Text(defaultName);
+}
+
+std::string WebHost::WriteFileAtomically(std::string_view path, std::string_view bytes) {
+  lab_page_download(Text(path).c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                    static_cast<int>(bytes.size()));
+  return std::string();
+}
+
+std::optional<std::string> WebHost::ReadState(std::string_view name) {
+  char* text = lab_page_read_state(Text(name).c_str());
+  if (text == nullptr) return std::nullopt;
+  std::string result(text);
+  std::free(text);
+  return result;
+}
+
+bool WebHost::WriteState(std::string_view name, std::string_view bytes) {
+  // Local storage holds text: the kept series is text, and anything with a
+  // NUL in it would be cut short, so it is refused rather than stored cut.
+  if (bytes.find('\0') != std::string_view::npos) return false;
+  return lab_page_write_state(Text(name).c_str(), Text(bytes).c_str()) != 0;
+}
+
+void WebHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) {
+  if (const Window* window = WindowOf(dialog)) {
+    lab_page_enable_menu_item(window->level, command, enable ? 1 : 0);
+  }
+}
+
+int WebHost::PixelScale(const Dialog&) const {
+  // The surface's pixels are the canvas's; the browser scales them.
+  return 1;
+}

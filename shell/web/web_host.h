@@ -1,0 +1,110 @@
+// WebHost: the window host in a web page.
+//
+// Each modal dialog is a window of the page: a canvas showing the dialog's
+// surface, with real HTML controls at the template's places over it. The
+// whole program runs as one coroutine (Asyncify): a modal loop (of a dialog
+// or a message box) suspends it while it waits for the page's next event or
+// timer, so nothing ever busy-waits the browser; timers go on under
+// a message box as under a dialog. Input reaches the
+// core only from the innermost modal loop, one event at a time: what the page
+// queues while the program is suspended elsewhere (a message box, a hold of
+// the window) waits in the queue, and input for a window under the innermost
+// is dropped.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/dialog.h"
+#include "platform/window_host.h"
+
+class WebHost : public WindowHost {
+ public:
+  // True when a right press at a client point belongs to the dialog itself
+  // (no window menu there).
+  using RightButtonOwner = bool (*)(const Dialog& dialog, CPoint point);
+
+  WebHost();
+  ~WebHost() override;
+
+  // The name shown as the caption of message boxes that have none.
+  void SetApplicationName(std::string name) { m_applicationName = std::move(name); }
+  void SetRightButtonOwner(RightButtonOwner owner) { m_rightButtonOwner = owner; }
+  // The dialog of the outermost window, nullptr when none runs.
+  Dialog* OutermostDialog() const;
+
+  int RunModal(Dialog& dialog) override;
+  void EndModal(Dialog& dialog, int result) override;
+  void SetControlText(Dialog& dialog, int id, std::string_view text) override;
+  std::string GetControlText(const Dialog& dialog, int id) const override;
+  void EnableControl(Dialog& dialog, int id, bool enable) override;
+  bool IsControlEnabled(const Dialog& dialog, int id) const override;
+  void FocusControl(Dialog& dialog, int id) override;
+  int MessageBox(Dialog* owner, std::string_view text, std::string_view caption,
+                 unsigned type) override;
+  void SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) override;
+  bool HasSystemMenu(const Dialog& dialog) const override;
+  void AppendSystemMenuSeparator(Dialog& dialog) override;
+  void AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) override;
+  void SetIcon(Dialog& dialog, const Icon* icon, bool big) override;
+  bool IsIconic(const Dialog& dialog) const override;
+  void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
+  void PresentNow(Dialog& dialog) override;
+  long ElapsedMilliseconds() override;
+  void SetClipboard(std::string_view text, std::string_view html) override;
+  // The page has no save dialog: the file goes to the browser's downloads
+  // under its default name (the browser asks where, if it is set to).
+  std::string ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
+                             std::string_view filter) override;
+  std::string WriteFileAtomically(std::string_view path, std::string_view bytes) override;
+  // The browser's local storage of the page, one entry per name.
+  std::optional<std::string> ReadState(std::string_view name) override;
+  bool WriteState(std::string_view name, std::string_view bytes) override;
+  void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
+  int PixelScale(const Dialog& dialog) const override;
+
+ private:
+  struct Timer {
+    unsigned id;
+    double period;  // ms
+    double due;     // ms on the page's clock
+  };
+  struct Window {
+    int level = 0;
+    Dialog* dialog = nullptr;
+    const DialogTemplate* source = nullptr;
+    std::vector<Timer> timers;
+    int menuItems = 0;
+    bool rightPressOpenedMenu = false;
+  };
+  struct Event {
+    int kind, level, a, b, c, d;
+  };
+
+  Window* WindowOf(const Dialog& dialog) const;
+  void AddControls(const Window& window);
+  // Delivers the page's events and the timers until done() holds (a modal
+  // loop: of a dialog, or of a message box).
+  template <typename Done>
+  void RunLoop(Done&& done);
+  // Delivers every timer that is due; the time until the next one is due
+  // (negative: none runs).
+  double DeliverDueTimers();
+  void Deliver(const Event& event);
+  void DeliverMouse(Window& window, const Event& event);
+
+  std::vector<std::unique_ptr<Window>> m_windows;  // outermost first
+  std::vector<std::uint8_t> m_staging;             // RGBA bytes of one rectangle
+  std::string m_applicationName;
+  RightButtonOwner m_rightButtonOwner = nullptr;
+  double m_start = 0;
+  bool m_hidden = false;
+  // Message boxes up (no input reaches a window meanwhile), and the number
+  // of the last one answered.
+  int m_openBoxes = 0;
+  int m_answeredBox = 0;
+  // The event being taken from the page.
+  int m_event[6] = {};
+};

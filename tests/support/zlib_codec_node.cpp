@@ -1,0 +1,66 @@
+#include <emscripten.h>
+
+#include <array>
+
+#include "tests/support/zlib_codec.h"
+
+namespace {
+
+// Deflates [source, source + sourceSize) into target (targetSize bytes): the stream's length,
+// or -1 when it does not fit or Node fails.
+EM_JS(int, NodeDeflate,
+      (const unsigned char* source, int sourceSize, unsigned char* target, int targetSize), {
+        try {
+          const packed = require('zlib').deflateSync(HEAPU8.subarray(source, source + sourceSize),
+                                                     {level : 6});
+          if (packed.length > targetSize) return -1;
+          HEAPU8.set(packed, target);
+          return packed.length;
+        } catch (e) {
+          return -1;
+        }
+      });
+
+// Inflates into target when the result is exactly targetSize bytes: 1, else 0.
+EM_JS(int, NodeInflate,
+      (const unsigned char* source, int sourceSize, unsigned char* target, int targetSize), {
+        try {
+          const raw = require('zlib').inflateSync(HEAPU8.subarray(source, source + sourceSize));
+          if (raw.length != targetSize) return 0;
+          HEAPU8.set(raw, target);
+          return 1;
+        } catch (e) {
+          return 0;
+        }
+      });
+
+}  // namespace
+
+std::uint32_t Crc32(const unsigned char* data, std::size_t size) {
+  static const std::array<std::uint32_t, 256> table = [] {
+    std::array<std::uint32_t, 256> t{};
+    for (std::uint32_t n = 0; n < 256; ++n) {
+      std::uint32_t c = n;
+      for (int k = 0; k < 8; ++k) c = (c & 1) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+      t[n] = c;
+    }
+    return t;
+  }();
+  std::uint32_t c = 0xFFFFFFFFu;
+  for (std::size_t i = 0; i < size; ++i) c = table[(c ^ data[i]) & 0xFF] ^ (c >> 8);
+  return c ^ 0xFFFFFFFFu;
+}
+
+bool ZlibCompress(const std::vector<unsigned char>& raw, std::vector<unsigned char>& packed) {
+  packed.resize(raw.size() + raw.size() / 1000 + 64);
+  const int n = NodeDeflate(raw.data(), static_cast<int>(raw.size()), packed.data(),
+                            static_cast<int>(packed.size()));
+  if (n < 0) return false;
+  packed.resize(static_cast<std::size_t>(n));
+  return true;
+}
+
+bool ZlibUncompress(const std::vector<unsigned char>& packed, std::vector<unsigned char>& raw) {
+  return NodeInflate(packed.data(), static_cast<int>(packed.size()), raw.data(),
+                     static_cast<int>(raw.size())) == 1;
+}

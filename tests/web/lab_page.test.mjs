@@ -1,0 +1,463 @@
+// The web edition in headless Chromium: the page as a student uses it,
+// served from 127.0.0.1 and opened from a folder.
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import {after, before, describe, test} from 'node:test';
+
+import {
+  ballPixel, canvasPixels, ctl, emptyPeg, enabled, enterLab, fileUrl, idle, launchBrowser,
+  openPage, pagePoint, pressAt, probe, sleep, sourceDir, startServer, STOPWATCH, text,
+  waitForTitle, weightOnRack, win,
+} from './support/lab_browser.mjs';
+import {comparePixels, decodePng} from './support/png.mjs';
+
+const golden = (name) => decodePng(fs.readFileSync(path.join(sourceDir, name)));
+const STARTUP = 'tests/app/golden/startup.png';
+const GRAPH = 'tests/experiment/golden/graph_with_line.png';
+const WELCOME = ' Fes mesures per determinar la constant el\u00e0stica i despr\u00e9s g';
+
+let browser;
+let server;
+before(async () => {
+  browser = await launchBrowser();
+  server = await startServer();
+});
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+describe('the title picture and the main window', () => {
+  for (const [how, url] of [['served from 127.0.0.1', () => server.url], ['opened from a folder', fileUrl]]) {
+    test(`${how}: the title dialog, "Entra", the main window's controls`, async () => {
+      const before = server.requests.length;
+      const page = await openPage(browser, url());
+      await waitForTitle(page, 1);
+      assert.equal(await page.$eval(ctl(1, 1), (b) => b.textContent), 'Entra');
+      assert.equal(await page.evaluate(() => document.activeElement.dataset.controlId), '1');
+      assert.ok(await page.$(`${win(1)} canvas.lab-picture`), 'the title picture');
+      await enterLab(page);
+      const controls = {1001: WELCOME, 1002: '10', 1003: 'Comen\u00e7ar', 1004: 'plot'};
+      for (const [id, expected] of Object.entries(controls)) {
+        assert.equal(await text(page, id), expected, `control ${id}`);
+      }
+      assert.equal(await enabled(page, 1004), false, '"plot" is greyed');
+      assert.equal(await page.$eval(ctl(0, 1001), (e) => e.readOnly), true);
+      assert.equal(await page.evaluate(() => document.activeElement.dataset.controlId), '1001');
+      // Tab order: message line, count box, "Començar" ("plot" is disabled).
+      const order = [];
+      for (let i = 0; i < 3; i++) {
+        await page.keyboard.press('Tab');
+        order.push(await page.evaluate(() => document.activeElement.dataset.controlId));
+      }
+      assert.deepEqual(order, ['1002', '1003', '1001']);
+      await sleep(300);
+      assert.deepEqual(page.errors, []);
+      assert.equal(await page.evaluate(() => document.cookie), '');
+      assert.deepEqual((await page.cookies()).length, 0);
+      if (how.startsWith('served')) {
+        assert.deepEqual(server.requests.slice(before), ['/trelko.html'], 'one request, the page');
+      }
+      await page.closeAll();
+    });
+  }
+});
+
+describe('the same pixels as the desktop', () => {
+  test('the start-up picture is the golden one', async () => {
+    const page = await openPage(browser, server.url, {hidden: true});
+    await enterLab(page);
+    const diff = comparePixels(await canvasPixels(page), golden(STARTUP));
+    assert.equal(diff.count, 0, `pixels differ from ${STARTUP}: ${JSON.stringify(diff)}`);
+    await page.closeAll();
+  });
+
+  test('the graph with its line is the golden one', async () => {
+    const page = await openPage(browser, server.url, {hidden: true});
+    await enterLab(page);
+    await page.evaluate(() => {
+      const points = [0.7, 1.05, 1.0, 1.42, 1.2, 1.69, 1.5, 2.1, 1.9, 2.7];
+      const at = Module._malloc(points.length * 8);
+      Module.HEAPF64.set(points, at / 8);
+      Module._lab_test_set_points(at, points.length / 2);
+      Module._free(at);
+      LabPage.repaint();
+    });
+    await idle(page);
+    const diff = comparePixels(await canvasPixels(page), golden(GRAPH));
+    assert.equal(diff.count, 0, `pixels differ from ${GRAPH}: ${JSON.stringify(diff)}`);
+    await page.closeAll();
+  });
+
+  // What reaches the screen: every lab pixel an exact n x n block at a whole
+  // device scale; at a fractional one, every screen pixel one of the lab's.
+  for (const scale of [1, 2, 3, 1.5]) {
+    test(`at a device scale of ${scale}`, async () => {
+      const page = await openPage(browser, server.url, {hidden: true, scale});
+      await enterLab(page);
+      const p = await pagePoint(page, 0, 0);
+      const shot = decodePng(Buffer.from(await page.screenshot({
+        clip: {x: p.x - 0.5, y: p.y - 0.5, width: 690, height: 479}, captureBeyondViewport: false,
+      })));
+      const lab = golden(STARTUP);
+      assert.equal(shot.width, Math.round(690 * scale));
+      let bad = 0;
+      let first = null;
+      for (let y = 0; y < shot.height; y++) {
+        for (let x = 0; x < shot.width; x++) {
+          const i = (y * shot.width + x) * 4;
+          const colour = [shot.rgba[i], shot.rgba[i + 1], shot.rgba[i + 2]];
+          // The lab pixel this screen pixel shows; at a fractional scale
+          // either neighbour along each axis may be the nearest.
+          const candidates = [];
+          const lx = Math.floor(x / scale), ly = Math.floor(y / scale);
+          const spread = Number.isInteger(scale) ? [0] : [-1, 0, 1];
+          for (const dy of spread) {
+            for (const dx of spread) {
+              const cx = Math.min(689, Math.max(0, lx + dx)), cy = Math.min(478, Math.max(0, ly + dy));
+              const j = (cy * 690 + cx) * 4;
+              candidates.push([lab.rgba[j], lab.rgba[j + 1], lab.rgba[j + 2]]);
+            }
+          }
+          if (!candidates.some((c) => c[0] === colour[0] && c[1] === colour[1] && c[2] === colour[2])) {
+            // The HTML controls lie over the picture's bottom row of panels.
+            if (ly >= 440) continue;
+            bad++;
+            first ??= [x, y];
+          }
+        }
+      }
+      assert.equal(bad, 0, `screen pixels that are no lab pixel: first at ${first}`);
+      await page.closeAll();
+    });
+  }
+});
+
+describe('the count box', () => {
+  const rows = [
+    {typed: 'abc', message: 'Introdu\u00efu un nombre enter.'},
+    {typed: '0', message: 'Introdu\u00efu un nombre enter entre 1 i 999.'},
+    {typed: '1000', message: 'Introdu\u00efu un nombre enter entre 1 i 999.'},
+  ];
+  for (const row of rows) {
+    test(`"${row.typed}": the message, then the focus and selection back in the box`, async () => {
+      const page = await openPage(browser, server.url);
+      await enterLab(page);
+      await page.click(ctl(0, 1002), {clickCount: 3});
+      await page.keyboard.sendCharacter(row.typed);
+      const box = await page.waitForSelector('dialog.lab-message[open]', {timeout: 5000});
+      assert.equal(await box.$eval('p', (p) => p.textContent), row.message);
+      assert.equal(await page.evaluate(() => document.activeElement.textContent), 'OK');
+      // The lab goes on moving under the message, as under any modal window.
+      const clock = await probe(page, 'lab_model_clock');
+      await sleep(300);
+      assert.ok(await probe(page, 'lab_model_clock') > clock, 'the ticks go on');
+      await page.click('dialog.lab-message button');
+      await page.waitForFunction(() => !document.querySelector('dialog.lab-message'));
+      await idle(page);
+      const focus = await page.evaluate(() => {
+        const e = document.activeElement;
+        return [e.dataset.controlId, e.selectionStart, e.selectionEnd, e.value.length];
+      });
+      assert.deepEqual(focus, ['1002', 0, row.typed.length, row.typed.length]);
+      assert.equal(await page.$$eval('dialog.lab-message', (d) => d.length), 0, 'one message');
+      await page.closeAll();
+    });
+  }
+
+  test('Enter presses the default button while it is enabled', async () => {
+    const page = await openPage(browser, server.url);
+    await enterLab(page);
+    await page.focus(ctl(0, 1002));
+    await page.keyboard.press('Enter');
+    await idle(page);
+    assert.equal(await text(page, 1001), ' Determina la constant el\u00e0stica');
+    await page.$eval(ctl(0, 1001), (e) => e.focus());
+    await page.keyboard.press('Enter');
+    await idle(page);
+    assert.equal(await text(page, 1001), ' Determina la constant el\u00e0stica');
+    await page.closeAll();
+  });
+});
+
+describe('the window menu', () => {
+  const rows = [
+    {how: 'a right press outside the box', open: (page) => pressAt(page, 600, 440, 'right'), menu: true},
+    {how: 'F1', open: (page) => page.keyboard.press('F1'), menu: true},
+    {how: 'a right press inside the box', open: (page) => pressAt(page, 60, 60, 'right'), menu: false},
+  ];
+  for (const row of rows) {
+    test(`${row.how} ${row.menu ? 'offers' : 'does not offer'} "Acerca de trelko.exe"`, async () => {
+      const page = await openPage(browser, server.url);
+      await enterLab(page);
+      await row.open(page);
+      await idle(page);
+      const item = await page.$('.lab-menu button');
+      if (!row.menu) {
+        assert.equal(item, null);
+        await page.closeAll();
+        return;
+      }
+      assert.equal(await item.evaluate((b) => b.textContent), 'Acerca de trelko.exe');
+      await item.click();
+      await waitForTitle(page, 1);
+      await page.keyboard.press('Enter');
+      await page.waitForFunction((sel) => !document.querySelector(sel), {}, win(1));
+      assert.equal(await text(page, 1001), WELCOME);
+      await page.closeAll();
+    });
+  }
+
+  test('the browser\'s own menu never comes up over the lab', async () => {
+    const page = await openPage(browser, server.url);
+    await enterLab(page);
+    const shown = await page.evaluate(() => {
+      const e = new MouseEvent('contextmenu', {bubbles: true, cancelable: true});
+      return document.querySelector('canvas.lab-surface').dispatchEvent(e);
+    });
+    assert.equal(shown, false);
+    await page.closeAll();
+  });
+});
+
+describe('the report and the kept series', () => {
+  const IDM_COPY_DATA = 32, IDM_SAVE_DATA = 48, IDM_SAVE_GRAPH = 64, IDM_RESTORE_SERIES = 80;
+  const menuStates = async (page) => {
+    await pressAt(page, 600, 440, 'right');
+    await idle(page);
+    const states = await page.$$eval('.lab-menu button', (items) =>
+      Object.fromEntries(items.map((b) => [b.dataset.command, !b.disabled])));
+    await page.keyboard.press('Escape');
+    return states;
+  };
+  const choose = async (page, command) => {
+    await pressAt(page, 600, 440, 'right');
+    await page.click(`.lab-menu button[data-command="${command}"]`);
+    await idle(page);
+  };
+
+  test('copy and save need points; saving is a download; the series is kept in the page', async () => {
+    const page = await openPage(browser, server.url);
+    await enterLab(page);
+    let states = await menuStates(page);
+    for (const c of [IDM_COPY_DATA, IDM_SAVE_DATA, IDM_SAVE_GRAPH]) assert.equal(states[c], false, `item ${c}`);
+    // One point in the table, from the page's own export for tests.
+    await page.evaluate(() => {
+      const at = Module._malloc(16);
+      Module.HEAPF64.set([1.0, 1.42], at / 8);
+      Module._lab_test_set_points(at, 1);
+      Module._free(at);
+    });
+    // A timing and "plot" make the lab write its state and update its menu.
+    await pressAt(page, ...STOPWATCH.powerOn);
+    await pressAt(page, ...STOPWATCH.start);
+    await sleep(300);
+    await pressAt(page, ...STOPWATCH.stop);
+    await idle(page);
+    await page.click(ctl(0, 1004));
+    await idle(page);
+    assert.equal(await probe(page, 'lab_point_count'), 2);
+    states = await menuStates(page);
+    for (const c of [IDM_COPY_DATA, IDM_SAVE_DATA, IDM_SAVE_GRAPH]) assert.equal(states[c], true, `item ${c}`);
+    await page.evaluate(() => {
+      window.labDownloads = [];
+      HTMLAnchorElement.prototype.click = function () { window.labDownloads.push(this.download); };
+    });
+    await choose(page, IDM_SAVE_DATA);
+    await choose(page, IDM_SAVE_GRAPH);
+    const downloads = await page.evaluate(() => window.labDownloads);
+    assert.equal(downloads.length, 2, JSON.stringify(downloads));
+    assert.ok(downloads[1].endsWith('.png'), downloads[1]);
+    const kept = await page.evaluate(() => Object.keys(localStorage).filter((k) => k.startsWith('trelko/')));
+    assert.equal(kept.length, 1, 'the kept series in local storage');
+    // Reloaded (the browser's question answered yes), the series comes back.
+    page.on('dialog', (d) => d.accept());
+    await page.reload();
+    await enterLab(page);
+    assert.equal(await probe(page, 'lab_point_count'), 0);
+    assert.equal((await menuStates(page))[IDM_RESTORE_SERIES], true);
+    await choose(page, IDM_RESTORE_SERIES);
+    assert.equal(await probe(page, 'lab_point_count'), 2);
+    assert.deepEqual(page.errors, []);
+    await page.closeAll();
+  });
+});
+
+describe('the ball under the mouse and the finger', () => {
+  test('a left drag places the ball; leaving the canvas lets it go where it was', async () => {
+    const page = await openPage(browser, server.url);
+    await enterLab(page);
+    const [bx, by] = await ballPixel(page);
+    let p = await pagePoint(page, bx, by);
+    await page.mouse.move(p.x, p.y);
+    await page.mouse.down();
+    for (const [x, y] of [[100, 150], [80, 120], [70, 100]]) {
+      p = await pagePoint(page, x, y);
+      await page.mouse.move(p.x, p.y, {steps: 3});
+    }
+    await idle(page);
+    const [x1, y1] = await ballPixel(page);
+    assert.ok(Math.abs(x1 - 70) <= 1 && Math.abs(y1 - 100) <= 1, `ball at ${x1},${y1}`);
+    // Out of the canvas (to the left of the window) and released there.
+    p = await pagePoint(page, -40, 100);
+    await page.mouse.move(p.x, p.y, {steps: 4});
+    await page.mouse.up();
+    await idle(page);
+    const [x2] = await ballPixel(page);
+    assert.ok(x2 >= 20 && x2 < 120, `the ball stays in the box (x ${x2})`);
+    await page.closeAll();
+  });
+
+  test('a right drag throws the ball', async () => {
+    const page = await openPage(browser, server.url);
+    await enterLab(page);
+    await sleep(2000);  // let the ball settle a little
+    const [bx, by] = await ballPixel(page);
+    let p = await pagePoint(page, bx, by);
+    await page.mouse.move(p.x, p.y);
+    await page.mouse.down({button: 'right'});
+    p = await pagePoint(page, bx + 60, by - 60);
+    await page.mouse.move(p.x, p.y, {steps: 5});
+    await page.mouse.up({button: 'right'});
+    await idle(page);
+    const [x0] = await ballPixel(page);
+    await sleep(300);
+    const [x1] = await ballPixel(page);
+    assert.ok(x1 - x0 > 5, `thrown to the right: ${x0} then ${x1}`);
+    await page.closeAll();
+  });
+
+  test('a finger hangs a weight; held still, then dragged, it throws', async () => {
+    const page = await openPage(browser, server.url, {touch: true});
+    await enterLab(page);
+    const [wx, wy] = weightOnRack(0);
+    let p = await pagePoint(page, wx, wy);
+    await page.touchscreen.tap(p.x, p.y);
+    await idle(page);
+    assert.equal(await text(page, 1001), ' Massa penjada del fil el\u00e0stic = 1.5 kg');
+    const [bx, by] = await ballPixel(page);
+    p = await pagePoint(page, bx, by);
+    await page.touchscreen.touchStart(p.x, p.y);
+    await sleep(700);
+    const q = await pagePoint(page, bx - 60, by - 40);
+    await page.touchscreen.touchMove(q.x, q.y);
+    await page.touchscreen.touchEnd();
+    await idle(page);
+    const [x0] = await ballPixel(page);
+    await sleep(300);
+    const [x1] = await ballPixel(page);
+    assert.ok(x0 - x1 > 5, `thrown to the left: ${x0} then ${x1}`);
+    await page.closeAll();
+  });
+});
+
+describe('time', () => {
+  test('the model keeps to real time while shown and pauses while hidden', async () => {
+    const page = await openPage(browser, server.url);
+    await enterLab(page);
+    const read = () => page.evaluate(() => [Module._lab_model_clock(), performance.now()]);
+    const [m0, t0] = await read();
+    await sleep(15000);
+    const [m1, t1] = await read();
+    const ratio = (m1 - m0) / ((t1 - t0) / 1000);
+    assert.ok(Math.abs(ratio - 1) <= 0.02, `model ${(m1 - m0).toFixed(2)} s in ${(t1 - t0).toFixed(0)} ms`);
+    await page.evaluate(() => window.labTestSetHidden(true));
+    await sleep(100);
+    const [h0] = await read();
+    await sleep(1500);
+    const [h1] = await read();
+    assert.equal(h1, h0, 'no tick while hidden');
+    await page.evaluate(() => window.labTestSetHidden(false));
+    await sleep(500);
+    const [s1] = await read();
+    assert.ok(s1 - h1 <= 0.6, `no burst of missed ticks: ${(s1 - h1).toFixed(2)} s in 0.5 s`);
+    await page.closeAll();
+  });
+});
+
+describe('the whole experiment by clicks', () => {
+  test('three timings, the graph and k', async () => {
+    const page = await openPage(browser, server.url);
+    await enterLab(page);
+    const press = async ([x, y]) => { await pressAt(page, x, y); await idle(page); };
+    const message = () => text(page, 1001);
+    const count = 2;
+    await page.click(ctl(0, 1002), {clickCount: 3});
+    await page.keyboard.type(String(count));
+    await press(STOPWATCH.powerOn);
+    await page.click(ctl(0, 1003));
+    await idle(page);
+    assert.equal(await message(), ' Determina la constant el\u00e0stica');
+
+    // 1.0 kg as it starts, then 1.5 kg and 1.7 kg.
+    const timings = [];
+    for (const [mass, weight] of [[1.0, -1], [1.5, 0], [1.7, 2]]) {
+      if (weight >= 0) {
+        await press(weightOnRack(weight));
+        assert.equal(await message(), ` Massa penjada del fil el\u00e0stic = ${mass.toFixed(1)} kg`);
+      }
+      // Pull the ball 4 cm below the string's end and let it go.
+      const y = await probe(page, 'lab_ball', 1);
+      await press([120, 20 + Math.round((0.04 - y) * 400)]);
+      await press(STOPWATCH.reset);
+      await press(STOPWATCH.start);
+      await sleep(count * 2 * Math.PI * Math.sqrt(mass / 27.9) * 1000);
+      await press(STOPWATCH.stop);
+      const m = (await message()).match(
+          /^ Durada de (\d+) oscil\u00b7lacions: +(\d+\.\d) s {2}\(Per\u00edode: T = (\d\.\d\d) s\)$/);
+      assert.ok(m, await message());
+      const t = Number(m[2]);
+      assert.equal(Number(m[1]), count);
+      assert.equal(m[3], (t / count).toFixed(2));
+      assert.equal(await enabled(page, 1004), true);
+      await page.click(ctl(0, 1004));
+      await idle(page);
+      assert.equal(await enabled(page, 1004), false);
+      timings.push([mass, (t / count) ** 2]);
+    }
+    assert.equal(await probe(page, 'lab_point_count'), 3);
+    // The line through the three points, as the lab fits it.
+    const n = timings.length;
+    const sx = timings.reduce((s, [x]) => s + x, 0), sy = timings.reduce((s, [, y]) => s + y, 0);
+    const sxx = timings.reduce((s, [x]) => s + x * x, 0);
+    const sxy = timings.reduce((s, [x, y]) => s + x * y, 0);
+    const slope = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+    const fit = (await message()).match(
+        /^ El pendent de la recta dibuixada \u00e9s: +(\d+\.\d\d)\. Per tant, k = +(\d+\.\d\d) N\/m$/);
+    assert.ok(fit, await message());
+    assert.equal(fit[1], slope.toFixed(2));
+    assert.equal(fit[2], (39.478418 / slope).toFixed(2));
+    // The points and the green line are on the canvas.
+    const pixels = await canvasPixels(page);
+    let green = 0;
+    for (let i = 0; i < pixels.rgba.length; i += 4) {
+      if (pixels.rgba[i] === 0 && pixels.rgba[i + 1] === 200 && pixels.rgba[i + 2] === 100) green++;
+    }
+    assert.ok(green > 100, `the fitted line: ${green} pixels`);
+
+    // Leaving the page now asks first.
+    let asked = 0;
+    page.on('dialog', async (d) => { if (d.type() === 'beforeunload') asked++; await d.dismiss(); });
+    await page.reload({timeout: 3000}).catch(() => {});
+    assert.equal(asked, 1, 'the browser asks before the points are lost');
+    await page.closeAll();
+  });
+
+  test('Escape ends the program and the page starts it again', async () => {
+    const page = await openPage(browser, server.url);
+    await enterLab(page);
+    await page.$eval(ctl(0, 1002), (e) => e.focus());
+    await page.keyboard.press('Escape');
+    await waitForTitle(page, 1);
+    assert.equal(await page.evaluate(() => document.documentElement.dataset.labRuns), '2');
+    await enterLab(page);
+    assert.equal(await text(page, 1001), WELCOME);
+    // With no point in the table the page goes without asking.
+    let asked = 0;
+    page.on('dialog', async (d) => { asked++; await d.dismiss(); });
+    await page.reload();
+    assert.equal(asked, 0);
+    await page.closeAll();
+  });
+});

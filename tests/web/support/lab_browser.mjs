@@ -1,0 +1,168 @@
+// Headless Chromium (the system's) driven through puppeteer-core, a static
+// server for the page on 127.0.0.1, and the page's lab as a student sees it.
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import {fileURLToPath} from 'node:url';
+
+let puppeteer;
+try {
+  puppeteer = (await import('puppeteer-core')).default;
+} catch {
+  throw new Error('puppeteer-core is missing: run scripts/install-deps.sh (npm ci in tests/web)');
+}
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+export const sourceDir = path.resolve(here, '../../..');
+export const pagePath = path.resolve(process.env.LAB_WEB_PAGE ||
+                                     path.join(sourceDir, 'build/web/trelko.html'));
+export const chromiumPath = process.env.LAB_CHROMIUM || '/usr/bin/chromium';
+
+export const CHROMIUM_FLAGS = [
+  '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync',
+  // Timers of a page that the headless window does not "show" must not be
+  // throttled.
+  '--disable-background-timer-throttling', '--disable-renderer-backgrounding',
+  '--disable-backgrounding-occluded-windows',
+];
+
+export async function launchBrowser() {
+  if (!fs.existsSync(pagePath)) throw new Error(`${pagePath} is missing: build the web preset`);
+  const userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'trelko-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: chromiumPath, headless: true, userDataDir, args: CHROMIUM_FLAGS,
+  });
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    fs.rmSync(userDataDir, {recursive: true, force: true});
+  };
+  return browser;
+}
+
+// Serves the page's folder; every request is recorded.
+export async function startServer() {
+  const root = path.dirname(pagePath);
+  const requests = [];
+  const server = http.createServer((req, res) => {
+    requests.push(req.url);
+    const file = path.join(root, path.normalize(decodeURIComponent(req.url.split('?')[0])));
+    if (!file.startsWith(root) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      res.writeHead(404).end();
+      return;
+    }
+    res.writeHead(200, {'Content-Type': file.endsWith('.html') ? 'text/html; charset=utf-8'
+                                                               : 'application/octet-stream'});
+    fs.createReadStream(file).pipe(res);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const url = `http://127.0.0.1:${server.address().port}/${path.basename(pagePath)}`;
+  return {url, requests, close: () => new Promise((resolve) => server.close(resolve))};
+}
+
+export const fileUrl = () => 'file://' + pagePath;
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+export {sleep};
+
+// Makes the page believe it is hidden or shown (the lab pauses while hidden).
+const VISIBILITY_SWITCH = () => {
+  let hidden = false;
+  Object.defineProperty(document, 'visibilityState', {get: () => (hidden ? 'hidden' : 'visible')});
+  Object.defineProperty(document, 'hidden', {get: () => hidden});
+  window.labTestSetHidden = (h) => {
+    hidden = h;
+    document.dispatchEvent(new Event('visibilitychange'));
+  };
+  window.labTestStartHidden = () => { hidden = true; };
+};
+
+// A fresh page of its own (no shared storage), with the lab loaded. With
+// {hidden: true} the page starts hidden: nothing moves until it is shown.
+export async function openPage(browser, url, options = {}) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', (e) => page.errors.push(e.message));
+  page.on('console', (m) => { if (m.type() === 'error') page.errors.push(m.text()); });
+  await page.setViewport({width: 800, height: 620, deviceScaleFactor: options.scale || 1,
+                          hasTouch: !!options.touch});
+  await page.evaluateOnNewDocument(VISIBILITY_SWITCH);
+  if (options.hidden) await page.evaluateOnNewDocument(() => window.labTestStartHidden());
+  await page.goto(url);
+  page.closeAll = () => context.close();
+  return page;
+}
+
+// The window of a modal level: 0 the main window, 1 a dialog over it.
+export const win = (level) => `.lab-window[data-level="${level}"]`;
+export const ctl = (level, id) => `${win(level)} [data-control-id="${id}"]`;
+
+export async function waitForTitle(page, level) {
+  await page.waitForSelector(ctl(level, 1), {visible: true, timeout: 10000});
+  await page.waitForFunction((sel) => getComputedStyle(document.querySelector(sel)).visibility ===
+                             'visible', {}, win(level));
+}
+
+// From the title picture to the lab's main window.
+export async function enterLab(page) {
+  await waitForTitle(page, 1);
+  await page.click(ctl(1, 1));
+  await page.waitForFunction(
+      (sel) => !document.querySelector(sel) &&
+               getComputedStyle(document.querySelector('.lab-window[data-level="0"]'))
+                       .visibility === 'visible',
+      {}, win(1));
+  await idle(page);
+}
+
+// Waits until the program has taken every queued event.
+export async function idle(page) {
+  await page.waitForFunction(() => LabPage.pending() === 0);
+  await sleep(30);
+}
+
+export const text = (page, id) =>
+  page.$eval(ctl(0, id), (el) => (el.tagName === 'INPUT' ? el.value : el.textContent));
+export const enabled = (page, id) => page.$eval(ctl(0, id), (el) => !el.disabled);
+export const probe = (page, name, ...args) =>
+  page.evaluate((n, a) => Module['_' + n](...a), name, args);
+
+// The main window's canvas, as {width, height, rgba}.
+export async function canvasPixels(page, level = 0) {
+  const data = await page.$eval(`${win(level)} canvas.lab-surface`, (c) => {
+    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height);
+    return {width: c.width, height: c.height, rgba: Array.from(d.data)};
+  });
+  return {width: data.width, height: data.height, rgba: Uint8Array.from(data.rgba)};
+}
+
+// The page point of a client point of a window's canvas.
+export async function pagePoint(page, x, y, level = 0) {
+  const box = await page.$eval(`${win(level)} canvas.lab-surface`, (c) => {
+    const r = c.getBoundingClientRect();
+    return {left: r.left, top: r.top};
+  });
+  return {x: box.left + x + 0.5, y: box.top + y + 0.5};
+}
+
+export async function pressAt(page, x, y, button = 'left') {
+  const p = await pagePoint(page, x, y);
+  await page.mouse.move(p.x, p.y);
+  await page.mouse.down({button});
+  await page.mouse.up({button});
+}
+
+// The lab's places, as the student sees them (client pixels).
+export const STOPWATCH = {powerOn: [270, 56], reset: [270, 82], start: [342, 82], stop: [377, 82]};
+const WEIGHT_LEFT = [612, 552, 492, 432];
+export const weightOnRack = (i) => [WEIGHT_LEFT[i] + 27, 90];
+export const emptyPeg = (i) => [WEIGHT_LEFT[i] + 30, 50];
+// The ball's centre in client pixels, from its place in metres.
+export async function ballPixel(page) {
+  const x = await probe(page, 'lab_ball', 0);
+  const y = await probe(page, 'lab_ball', 1);
+  return [Math.round(120 + x * 400), Math.round(20 - y * 400)];
+}
