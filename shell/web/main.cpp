@@ -19,13 +19,6 @@ WebHost& Host() {
 
 CLabDlg* Lab() { return dynamic_cast<CLabDlg*>(Host().OutermostDialog()); }
 
-// TEMPORARY, until the dialogs answer for their right button themselves: the
-// main window's simulation box, as the lab itself knows it, owns the right
-// button; everywhere else a right press offers the window menu.
-bool LabOwnsRightButton(const Dialog& dialog, CPoint point) {
-  const auto* lab = dynamic_cast<const CLabDlg*>(&dialog);
-  return lab != nullptr && lab->m_simBox.Contains(point.x, point.y);
-}
 }  // namespace
 
 extern "C" {
@@ -37,7 +30,6 @@ EMSCRIPTEN_KEEPALIVE int lab_run() {
   if (const DialogTemplate* main = FindDialogTemplate(IDD_MAIN)) {
     host.SetApplicationName(std::string(main->caption));
   }
-  host.SetRightButtonOwner(LabOwnsRightButton);
   SetWindowHost(&host);
   return RunLabApplication();
 }

@@ -7,6 +7,7 @@
 
 #include "platform/color.h"
 #include "platform/resources.h"
+#include "platform/surface_rgba.h"
 #include "shell/web/page_calls.h"
 
 namespace {
@@ -215,7 +216,7 @@ void WebHost::DeliverMouse(Window& window, const Event& event) {
   const CPoint at{event.c, event.d};
   if (kind == Dialog::Mouse::RightDown) {
     window.rightPressOpenedMenu = false;
-    const bool owned = m_rightButtonOwner != nullptr && m_rightButtonOwner(dialog, at);
+    const bool owned = dialog.OwnsRightButton(at);
     if (window.menuItems > 0 && !owned) {
       window.rightPressOpenedMenu = true;
       lab_page_show_menu(window.level, at.x, at.y);
@@ -326,29 +327,26 @@ bool WebHost::IsIconic(const Dialog&) const { return false; }
 void WebHost::SurfaceChanged(Dialog& dialog, const CRect& changed) {
   const Window* window = WindowOf(dialog);
   if (window == nullptr) return;
-  const Surface& surface = dialog.GetSurface();
-  const CRect rect = IntersectRects(changed, surface.Bounds());
+  // Only the changed rectangle goes to the canvas, as the canvas's bytes.
+  const CRect rect = CopyRgba(dialog.GetSurface(), changed, m_staging);
   if (rect.IsRectEmpty()) return;
-  const int width = rect.Width();
-  const int height = rect.Height();
-  m_staging.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
-  std::uint8_t* out = m_staging.data();
-  for (int y = rect.top; y < rect.bottom; ++y) {
-    const std::uint32_t* row = surface.Row(y) + rect.left;
-    for (int x = 0; x < width; ++x) {
-      const std::uint32_t p = row[x];
-      *out++ = static_cast<std::uint8_t>(p >> 16);
-      *out++ = static_cast<std::uint8_t>(p >> 8);
-      *out++ = static_cast<std::uint8_t>(p);
-      *out++ = 0xFF;
-    }
-  }
-  lab_page_present(window->level, m_staging.data(), rect.left, rect.top, width, height);
+  lab_page_present(window->level, m_staging.data(), rect.left, rect.top, rect.Width(),
+                   rect.Height());
 }
 
 void WebHost::PresentNow(Dialog&) {
   // Every change is on the canvas already; let the browser show it.
   lab_page_next_frame();
+}
+
+void WebHost::HoldWindow(Dialog&, unsigned milliseconds) {
+  // The browser shows the change at its next frame; then the program sleeps
+  // for the rest of the time. Input that comes meanwhile waits in the page's
+  // queue, and no timer is dispatched, as on the desktop.
+  const double until = emscripten_get_now() + milliseconds;
+  lab_page_next_frame();
+  const double left = until - emscripten_get_now();
+  if (left > 0) emscripten_sleep(static_cast<unsigned>(left));
 }
 
 long WebHost::ElapsedMilliseconds() { return static_cast<long>(emscripten_get_now() - m_start); }

@@ -22,16 +22,11 @@
 
 class WebHost : public WindowHost {
  public:
-  // True when a right press at a client point belongs to the dialog itself
-  // (no window menu there).
-  using RightButtonOwner = bool (*)(const Dialog& dialog, CPoint point);
-
   WebHost();
   ~WebHost() override;
 
   // The name shown as the caption of message boxes that have none.
   void SetApplicationName(std::string name) { m_applicationName = std::move(name); }
-  void SetRightButtonOwner(RightButtonOwner owner) { m_rightButtonOwner = owner; }
   // The dialog of the outermost window, nullptr when none runs.
   Dialog* OutermostDialog() const;
 
@@ -52,6 +47,7 @@ class WebHost : public WindowHost {
   bool IsIconic(const Dialog& dialog) const override;
   void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
   void PresentNow(Dialog& dialog) override;
+  void HoldWindow(Dialog& dialog, unsigned milliseconds) override;
   long ElapsedMilliseconds() override;
   void SetClipboard(std::string_view text, std::string_view html) override;
   // The page has no save dialog: the file goes to the browser's downloads
@@ -98,7 +94,6 @@ class WebHost : public WindowHost {
   std::vector<std::unique_ptr<Window>> m_windows;  // outermost first
   std::vector<std::uint8_t> m_staging;             // RGBA bytes of one rectangle
   std::string m_applicationName;
-  RightButtonOwner m_rightButtonOwner = nullptr;
   double m_start = 0;
   bool m_hidden = false;
   // Message boxes up (no input reaches a window meanwhile), and the number

@@ -35,7 +35,12 @@ RgbPicture Pattern(int width, int height) {
 }
 
 RgbImage Decode(const std::string& bytes) {
-  const std::string path = ::testing::TempDir() + "png_encoder_test.png";
+  // A name of the test's own: the rows run side by side in separate processes.
+  std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  for (char& c : name) {
+    if (c == '/') c = '_';
+  }
+  const std::string path = ::testing::TempDir() + "png_encoder_test_" + name + ".png";
   std::ofstream(path, std::ios::binary) << bytes;
   RgbImage image;
   EXPECT_TRUE(ReadPng(path, image));
