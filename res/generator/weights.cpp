@@ -198,8 +198,8 @@ QImage Scene(const Weight& weight, const QImage& wood, const QImage& emptyPeg) {
 std::vector<Picture> DrawWeights() {
   const QImage wood = Wood();
   const QImage emptyPeg = EmptyPeg(wood);
-  return {{157, Scene({19.0, "0,5 kg"}, wood, emptyPeg)},
-          {158, Scene({13.0, "0,2 kg"}, wood, emptyPeg)},
-          {159, Scene({16.0, "0,3 kg"}, wood, emptyPeg)},
+  return {{157, Scene({19.0, "0.5 kg"}, wood, emptyPeg)},
+          {158, Scene({13.0, "0.2 kg"}, wood, emptyPeg)},
+          {159, Scene({16.0, "0.3 kg"}, wood, emptyPeg)},
           {160, emptyPeg}};
 }
