@@ -6,6 +6,7 @@
 #include "platform/window_host.h"
 #include "res/lab_resources.h"
 #include "res/resource_ids.h"
+#include "shell/qt/catalan_dialogs.h"
 #include "shell/qt/classic_numbers.h"
 #include "shell/qt/qt_host.h"
 #include "shell/qt/run_report.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication application(argc, argv);
   UseClassicNumbers();
+  UseCatalanDialogs();
   QApplication::setApplicationName(QStringLiteral("trelko"));
   // Wayland desktops match the window to its desktop entry (and its icon)
   // by this name: packaging/cat.lab.trelko.desktop.

@@ -72,9 +72,25 @@ window_of_size() {
 }
 
 start_lab() {
-  "$program" >"$work/lab.log" 2>&1 &
-  lab_pid=$!
-  local title
+  local title attempt
+  # A fresh virtual server now and then refuses a client it has just
+  # answered; a lab that could not connect ends at once and is started
+  # again, up to three times.
+  for attempt in 1 2 3; do
+    "$program" >"$work/lab.log" 2>&1 &
+    lab_pid=$!
+    for _ in $(seq 50); do
+      kill -0 "$lab_pid" 2>/dev/null || break
+      [ -z "$(xdotool search --onlyvisible --pid "$lab_pid" 2>/dev/null)" ] || break 2
+      sleep 0.1
+    done
+    kill -0 "$lab_pid" 2>/dev/null && break
+    wait "$lab_pid" 2>/dev/null || true
+    grep -q "could not connect to display" "$work/lab.log" ||
+      fail "the lab ended at start-up: $(cat "$work/lab.log")"
+    echo "attempt $attempt: the lab could not connect to $DISPLAY; starting it again" >&2
+    wait_for xdpyinfo -display "$DISPLAY" || fail "the X server stopped answering"
+  done
   title=$(window_of_size 399x268)
   xdotool windowfocus --sync "$title" key Return
   main=$(window_of_size 690x479)

@@ -5,6 +5,7 @@
 
 #include "platform/window_host.h"
 #include "res/lab_resources.h"
+#include "shell/qt/catalan_dialogs.h"
 #include "shell/qt/classic_numbers.h"
 #include "shell/qt/qt_host.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", LAB_TEST_STATE_HOME "/config");
   QApplication application(argc, argv);
   UseClassicNumbers();
+  UseCatalanDialogs();
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Llei de Trelko"));
   InstallResources(LabResources());
   QtHost host;
