@@ -522,7 +522,8 @@ var LabPage = (function () {
     row.className = 'lab-message-buttons';
     var ok = document.createElement('button');
     ok.type = 'button';
-    ok.textContent = 'OK';
+    // The button reads as on a Catalan desktop's message box.
+    ok.textContent = "D'acord";
     ok.addEventListener('click', function () { d.close(); });
     row.appendChild(ok);
     d.appendChild(bar);

@@ -148,7 +148,7 @@ describe('the count box', () => {
       await page.keyboard.sendCharacter(row.typed);
       const box = await page.waitForSelector('dialog.lab-message[open]', {timeout: 5000});
       assert.equal(await box.$eval('p', (p) => p.textContent), row.message);
-      assert.equal(await page.evaluate(() => document.activeElement.textContent), 'OK');
+      assert.equal(await page.evaluate(() => document.activeElement.textContent), "D'acord");
       // The lab goes on moving under the message, as under any modal window.
       const clock = await probe(page, 'lab_model_clock');
       await sleep(300);
