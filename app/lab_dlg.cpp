@@ -1,13 +1,13 @@
 #include "app/lab_dlg.h"
 
-#include "app/ball_radius.h"
-#include "app/lab_colours.h"
 #include "app/title_dlg.h"
 #include "experiment/graph_texts.h"
 #include "experiment/messages.h"
+#include "physics/ball_radius.h"
 #include "platform/resources.h"
 #include "platform/runtime.h"
 #include "report/report_texts.h"
+#include "res/lab_colours.h"
 
 CLabDlg::CLabDlg() : Dialog(IDD_MAIN) {
   m_message = "";
@@ -49,12 +49,12 @@ bool CLabDlg::OnInitDialog() {
 
   LabSrand(static_cast<unsigned>(LabTime()));
 
-  m_mass = 1.0;
+  m_mass = physical::kStartMass;
   m_radius = BallRadiusFromMass(m_mass);
-  m_k = 27.9;
-  m_naturalLength = 0.21;
-  m_g = 9.805;
-  m_damping = 0.02;
+  m_k = physical::kStringK;
+  m_naturalLength = physical::kNaturalLength;
+  m_g = physical::kGravity;
+  m_damping = physical::kDamping;
 
   m_message = kWelcomeMessage;
   UpdateData(false);
@@ -67,23 +67,28 @@ bool CLabDlg::OnInitDialog() {
   LayOutGraph(m_graph);
   // The simulation box's frame is also set on every paint; setting it now
   // keeps a press that arrives before the first paint inside the right box.
-  m_simBox.SetRect(20, 20, 200, 400);
+  m_simBox.SetRect(layout::kSimulationBox.Rect());
 
   // The weights: 0.5 kg, 0.3 kg (on the string at start), 0.2 kg, 0.2 kg.
-  m_weights[0].Init(612, 20, IDB_EMPTY_PEG, 8, 42, 46, 82, IDB_WEIGHT_05, 1, 1, 59, 85, false);
-  m_weights[1].Init(552, 20, IDB_EMPTY_PEG, 8, 42, 46, 82, IDB_WEIGHT_03, 1, 1, 59, 85, true);
-  m_weights[2].Init(492, 20, IDB_EMPTY_PEG, 8, 42, 46, 82, IDB_WEIGHT_02, 1, 1, 59, 85, false);
-  m_weights[3].Init(432, 20, IDB_EMPTY_PEG, 8, 42, 46, 82, IDB_WEIGHT_02, 1, 1, 59, 85, false);
+  static constexpr int kWeightImage[layout::kWeightCount] = {IDB_WEIGHT_05, IDB_WEIGHT_03,
+                                                             IDB_WEIGHT_02, IDB_WEIGHT_02};
+  const layout::HitOffsets& rack = layout::kWeightOnRackHit;
+  const layout::HitOffsets& peg = layout::kEmptyPegHit;
+  for (int i = 0; i < layout::kWeightCount; ++i) {
+    m_weights[i].Init(layout::kWeightLeft[i], layout::kWeightTop, IDB_EMPTY_PEG, rack.left,
+                      rack.top, rack.right, rack.bottom, kWeightImage[i], peg.left, peg.top,
+                      peg.right, peg.bottom, physical::kWeightOnStringAtStart[i]);
+  }
 
-  SetTimer(0, 50);
+  SetTimer(0, physical::kTickMilliseconds);
 
-  m_stopwatchX = 241;
-  m_stopwatchY = 20;
+  m_stopwatchX = layout::kStopwatchOrigin.x;
+  m_stopwatchY = layout::kStopwatchOrigin.y;
   m_clock = 0.0;
-  m_stopwatch.Init(241, 20);
+  m_stopwatch.Init(m_stopwatchX, m_stopwatchY);
 
   m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
-  m_pendulum.SetTimeStep(0.001);
+  m_pendulum.SetTimeStep(physical::kTimeStep);
 
   m_dragging = false;
   m_traceMode = true;
@@ -111,7 +116,7 @@ bool CLabDlg::OnCommand(int id, int notification) {
 }
 
 void CLabDlg::OnSysCommand(unsigned id, long lParam) {
-  switch (id & 0xFFF0u) {
+  switch (id & kSysCommandMask) {
     case IDM_ABOUTBOX: {
       CTitleDlg title;
       title.DoModal();
@@ -139,11 +144,11 @@ const Icon* CLabDlg::OnQueryDragIcon() { return m_hIcon; }
 void CLabDlg::OnTimer(unsigned) {
   CClientDC dc(this);
   if (!m_dragging) {
-    for (int i = 0; i < 50; ++i) m_pendulum.Step();
+    for (int i = 0; i < physical::kStepsPerTick; ++i) m_pendulum.Step();
     m_pendulum.Erase(dc, m_traceMode);
     m_pendulum.Draw(dc);
   }
-  m_clock += 0.05;
+  m_clock += physical::kTickSeconds;
   m_stopwatch.SetClock(m_clock);
   m_stopwatch.Refresh(dc);
   Default();

@@ -22,6 +22,7 @@
 #include "physics/elastic_pendulum.h"
 #include "platform/dialog.h"
 #include "report/point_series.h"
+#include "res/lab_layout.h"
 #include "res/resource_ids.h"
 #include "stopwatch/stopwatch.h"
 
@@ -30,8 +31,6 @@ class CLabDlg : public Dialog {
   static constexpr int kPointCapacity = 100;
   static constexpr int kMinOscillations = 1;
   static constexpr int kMaxOscillations = 999;
-  // The central panel that DrawGraphPanel draws: the graph with its labels.
-  static constexpr CRect kGraphPanelRect{239, 124, 239 + 432, 124 + 296};
 
   CLabDlg();
 
@@ -84,18 +83,18 @@ class CLabDlg : public Dialog {
   double m_clock = 0.0;  // s, the application clock
   bool m_dragging = false;
   CPlotArea m_simBox;
-  int m_stopwatchX = 241;
-  int m_stopwatchY = 20;
+  int m_stopwatchX = layout::kStopwatchOrigin.x;
+  int m_stopwatchY = layout::kStopwatchOrigin.y;
   CPlotArea m_panel;
   CStopwatch m_stopwatch;
   CElasticPendulum m_pendulum;
-  CImageToggle m_weights[4];      // 0.5, 0.3, 0.2, 0.2 kg at x = 612, 552, 492, 432
-  double m_mass = 1.0;            // kg
-  double m_radius = 0.0;          // m
-  double m_k = 27.9;              // N/m
-  double m_naturalLength = 0.21;  // m
-  double m_g = 9.805;             // m/s^2
-  double m_damping = 0.02;        // 1/s
+  CImageToggle m_weights[layout::kWeightCount];       // 0.5, 0.3, 0.2, 0.2 kg
+  double m_mass = physical::kStartMass;               // kg
+  double m_radius = 0.0;                              // m
+  double m_k = physical::kStringK;                    // N/m
+  double m_naturalLength = physical::kNaturalLength;  // m
+  double m_g = physical::kGravity;                    // m/s^2
+  double m_damping = physical::kDamping;              // 1/s
   std::string m_message;
   int m_oscillations = 10;
   const Icon* m_hIcon = nullptr;

@@ -1,8 +1,8 @@
 // The main window's picture: a black background with framed panels for the
 // simulation box, the stopwatch, the weights rack and the graph. Every paint
 // redraws the whole picture.
-#include "app/lab_colours.h"
 #include "app/lab_dlg.h"
+#include "res/lab_colours.h"
 
 namespace {
 constexpr int kSunken = 1;
@@ -31,30 +31,32 @@ void CLabDlg::OnPaint() {
     m_graph.SelectPen(dc, kBlack);
   }
 
-  m_panel.SetRect(1, 1, 690, 437);
+  m_panel.SetRect(layout::kBackground.Rect());
   m_panel.DrawBox(dc, false, 0, true, kBlack);
 
-  m_panel.SetRect(239, 124, 432, 296);
+  m_panel.SetRect(layout::kGraphPanel.Rect());
   m_panel.DrawBox(dc, false, 0, true, kWhite);
   m_panel.DrawBevel(dc, kRaised);
 
-  m_panel.SetRect(m_stopwatchX, m_stopwatchY, 167, 86);
+  m_panel.SetRect(m_stopwatchX, m_stopwatchY, layout::kStopwatchPanel.width,
+                  layout::kStopwatchPanel.height);
   m_panel.DrawBox(dc, true, kBlack, true, kPanelBlue);
   m_panel.DrawBevel(dc, kRaised);
 
-  m_panel.SetRect(m_stopwatchX + 60, m_stopwatchY + 15, 89, 20);
+  m_panel.SetRect(m_stopwatchX + layout::kDisplayAt.x, m_stopwatchY + layout::kDisplayAt.y,
+                  layout::kDisplayWindow.width, layout::kDisplayWindow.height);
   m_panel.DrawBox(dc, false, 0, false, 0);
   m_panel.DrawBevel(dc, kSunken);
 
   m_stopwatch.Draw(dc);
 
-  m_simBox.SetRect(20, 20, 200, 400);
+  m_simBox.SetRect(layout::kSimulationBox.Rect());
   m_simBox.DrawBox(dc, true, kBoxOutline, true, kPanelBlue);
   m_simBox.DrawBevel(dc, kSunken);
 
   m_pendulum.Draw(dc);
 
-  m_panel.SetRect(432, 20, 240, 86);
+  m_panel.SetRect(layout::kWeightsPanel.Rect());
   m_panel.DrawBox(dc, false, 0, true, kBlack);
   m_panel.DrawBevel(dc, kRaised);
 

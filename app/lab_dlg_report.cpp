@@ -30,7 +30,7 @@ void CLabDlg::OnSaveGraph() {
   if (m_lastPoint < 0) return;
   // The panel as it stands on the surface now, before any dialog covers it.
   const RgbPicture picture =
-      PictureOfSurface(GetSurface(), kGraphPanelRect, GetWindowHost().PixelScale(*this));
+      PictureOfSurface(GetSurface(), layout::kGraphPanel.Rect(), GetWindowHost().PixelScale(*this));
   SaveReportFile(kGraphFileName, kGraphFileFilter, EncodePng(picture));
 }
 

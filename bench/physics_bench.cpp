@@ -2,7 +2,7 @@
 // dialog sets it up at start-up.
 #include <benchmark/benchmark.h>
 
-#include "app/ball_radius.h"
+#include "physics/ball_radius.h"
 #include "bench/open_lab.h"
 #include "physics/elastic_pendulum.h"
 

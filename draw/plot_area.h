@@ -35,6 +35,8 @@ class CPlotArea {
 
   // Rectangle and frames.
   void SetRect(int left, int top, int width, int height);
+  // The same with the pixels a fill covers (right and bottom exclusive).
+  void SetRect(const CRect& rect) { SetRect(rect.left, rect.top, rect.Width(), rect.Height()); }
   void DrawBox(CDC& dc, bool outline, COLORREF outlineColor, bool fill, COLORREF fillColor);
   // Style 1 sunken, 2 raised; any other value draws nothing.
   void DrawBevel(CDC& dc, int style);

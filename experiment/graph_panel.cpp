@@ -5,16 +5,16 @@
 #include <cmath>
 #include <limits>
 
-#include "app/lab_colours.h"
 #include "app/lab_dlg.h"
 #include "experiment/graph_texts.h"
 #include "experiment/least_squares.h"
 #include "experiment/messages.h"
 #include "platform/runtime.h"
+#include "res/lab_colours.h"
+#include "res/lab_layout.h"
 
 void CLabDlg::DrawGraphPanel(CDC& dc) {
-  m_panel.SetRect(kGraphPanelRect.left, kGraphPanelRect.top, kGraphPanelRect.Width(),
-                  kGraphPanelRect.Height());
+  m_panel.SetRect(layout::kGraphPanel.Rect());
   m_panel.DrawBox(dc, false, 0, true, kWhite);
   m_graph.DrawBox(dc, false, 0, true, kWhite);
   m_graph.ChangePen(dc, kGridColour);

@@ -1,9 +1,18 @@
 #include "experiment/graph_texts.h"
 
+#include "res/lab_layout.h"
+
 void LayOutGraph(CPlotArea& graph) {
-  graph.SetRect(309, 144, 342, 226);
-  graph.SetWorld(0.6, 2.0, 0.8, 2.8);
-  graph.MakeGrid(0.2, 0, 1, 0, 0.3, 0, 0, 1);
+  graph.SetRect(layout::kGraph.Rect());
+  ResetGraphWorld(graph);
+}
+
+void ResetGraphWorld(CPlotArea& graph) {
+  using namespace layout;
+  graph.SetWorld(kGraphMassMin, kGraphMassMax, kGraphT2Min, kGraphT2Max);
+  const GridValues& g = kGraphGrid;
+  graph.MakeGrid(g.verticalStep, g.verticalAnchor, g.up, g.down, g.horizontalStep,
+                 g.horizontalAnchor, g.left, g.right);
 }
 
 std::vector<GraphText> GraphTexts() {

@@ -17,6 +17,8 @@ inline constexpr bool kGraphTitlesItalic = false;
 
 // Puts the graph's rectangle, world ranges and grid in place.
 void LayOutGraph(CPlotArea& graph);
+// Gives the graph its world ranges and grid again, leaving its rectangle.
+void ResetGraphWorld(CPlotArea& graph);
 
 struct GraphText {
   LogFont font;

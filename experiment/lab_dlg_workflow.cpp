@@ -3,27 +3,24 @@
 // accepting a timing as a point of the graph.
 #include <cmath>
 
-#include "app/ball_radius.h"
 #include "app/lab_dlg.h"
+#include "experiment/graph_texts.h"
 #include "experiment/messages.h"
+#include "physics/ball_radius.h"
 #include "platform/runtime.h"
-
-namespace {
-// The weights in the order they are tested, kg.
-constexpr double kWeightMass[4] = {0.5, 0.3, 0.2, 0.2};
-}  // namespace
+#include "res/lab_layout.h"
 
 void CLabDlg::OnLButtonDown(unsigned flags, CPoint point) {
   // A press anywhere takes back the chance to plot the last timing.
   GetDlgItem(IDC_PLOT).EnableWindow(false);
   CClientDC dc(this);
 
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < layout::kWeightCount; ++i) {
     if (!m_weights[i].HitToggle(dc, point.x, point.y)) continue;
     if (m_weights[i].GetState()) {
-      m_mass += kWeightMass[i];
+      m_mass += physical::kWeightMass[i];
     } else {
-      m_mass -= kWeightMass[i];
+      m_mass -= physical::kWeightMass[i];
     }
     m_radius = BallRadiusFromMass(m_mass);
     m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
@@ -64,13 +61,12 @@ void CLabDlg::OnLButtonDown(unsigned flags, CPoint point) {
 
 void CLabDlg::OnStart() {
   CClientDC dc(this);
-  m_k = 27.9;
-  m_pendulum.Setup(m_mass, m_radius, 27.9, m_naturalLength, m_g, m_damping);
+  m_k = physical::kStringK;
+  m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
   RepaintSimulationBox(dc);
   m_pendulum.Draw(dc);
   ShowMessage(kNewSeriesMessage);
-  m_graph.SetWorld(0.6, 2.0, 0.8, 2.8);
-  m_graph.MakeGrid(0.2, 0, 1, 0, 0.3, 0, 0, 1);
+  ResetGraphWorld(m_graph);
   // A table that held points is kept as the previous series.
   if (m_lastPoint >= 0) {
     m_previousSeries = CurrentSeries();

@@ -4,19 +4,10 @@
 #include <cmath>
 
 #include "platform/runtime.h"
+#include "res/lab_colours.h"
+#include "res/lab_layout.h"
 
 namespace {
-// The simulation box: 200 x 400 pixels at (20, 20) of the main window,
-// showing x from -0.25 to 0.25 m and y from -1.0 to 0 m.
-constexpr int kBoxLeft = 20;
-constexpr int kBoxTop = 20;
-constexpr int kBoxWidth = 200;
-constexpr int kBoxHeight = 400;
-constexpr double kWorldXMin = -0.25;
-constexpr double kWorldXMax = 0.25;
-constexpr double kWorldYMin = -1.0;
-constexpr double kWorldYMax = 0.0;
-
 constexpr double kRestitution = 0.5;
 // The ball always starts 2 cm right of the vertical through the fixed end.
 constexpr double kStartX = 0.02;
@@ -29,7 +20,6 @@ constexpr double kSpeedSpreadPerDraw = 2.4414807580797754e-5;
 constexpr double kUnitPerDraw = 3.051850947599719e-5;
 constexpr double kUpSpeedPerDraw = 6.103701895199438e-5;
 
-constexpr COLORREF kBackground = RGB(50, 90, 150);
 constexpr COLORREF kString = RGB(0, 30, 40);
 constexpr COLORREF kBall = RGB(255, 155, 106);
 }  // namespace
@@ -72,15 +62,16 @@ void CElasticPendulum::Setup(double mass, double radius, double k, double natura
   m_anchorX = 0.0;
   m_anchorY = 0.0;
 
-  m_box.SetRect(kBoxLeft, kBoxTop, kBoxWidth, kBoxHeight);
-  m_box.SetWorld(kWorldXMin, kWorldXMax, kWorldYMin, kWorldYMax);
+  m_box.SetRect(layout::kSimulationBox.Rect());
+  m_box.SetWorld(layout::kBoxWorldLeft, layout::kBoxWorldRight, layout::kBoxWorldBottom,
+                 layout::kBoxWorldTop);
 
   // The walls of the world frame, each moved inwards by the radius: the
   // extreme positions of the ball's centre.
-  m_leftLimit = kWorldXMin + radius;
-  m_rightLimit = kWorldXMax - radius;
-  m_floorLimit = kWorldYMin + radius;
-  m_ceilingLimit = kWorldYMax - radius;
+  m_leftLimit = layout::kBoxWorldLeft + radius;
+  m_rightLimit = layout::kBoxWorldRight - radius;
+  m_floorLimit = layout::kBoxWorldBottom + radius;
+  m_ceilingLimit = layout::kBoxWorldTop - radius;
 
   m_restitution = kRestitution;
 
@@ -93,7 +84,7 @@ void CElasticPendulum::Setup(double mass, double radius, double k, double natura
   } else {
     // No string: thrown from 0.2 m below the top, sideways at 0.2 to 1.0 m/s
     // to either side with equal odds, upwards at 0 to 2 m/s.
-    m_y = kWorldYMin - kWorldYMin * 0.8;
+    m_y = layout::kBoxWorldBottom - layout::kBoxWorldBottom * 0.8;
     const int r1 = LabRand();
     const int r2 = LabRand();
     const int r3 = LabRand();
@@ -106,13 +97,13 @@ void CElasticPendulum::Setup(double mass, double radius, double k, double natura
   m_pressY = m_y;
 
   m_bgPen.DeleteObject();
-  m_bgPen.CreatePen(PS_SOLID, 1, kBackground);
+  m_bgPen.CreatePen(PS_SOLID, 1, kPanelBlue);
   m_stringPen.DeleteObject();
   m_stringPen.CreatePen(PS_SOLID, 1, kString);
   m_bgBrush.DeleteObject();
-  m_bgBrush.CreateSolidBrush(kBackground);
+  m_bgBrush.CreateSolidBrush(kPanelBlue);
   m_ballBrush.DeleteObject();
   m_ballBrush.CreateSolidBrush(kBall);
   m_ringBrush.DeleteObject();
-  m_ringBrush.CreateSolidBrush(kBackground);
+  m_ringBrush.CreateSolidBrush(kPanelBlue);
 }

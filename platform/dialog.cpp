@@ -128,7 +128,7 @@ void Dialog::Default() {
       break;
     }
     case Message::SysCommand:
-      if ((m_currentSysCommand & 0xFFF0u) == SC_CLOSE) OnCancel();
+      if ((m_currentSysCommand & kSysCommandMask) == SC_CLOSE) OnCancel();
       break;
     default:
       break;

@@ -21,11 +21,11 @@
 constexpr int BN_CLICKED = 0;
 constexpr int EN_CHANGE = 0x300;
 
-// System commands.
-constexpr unsigned SC_SIZE = 0xF000;
+// System commands. The low four bits of a command are the system's own:
+// compare commands with them masked off.
+constexpr unsigned kSysCommandMask = 0xFFF0;
 constexpr unsigned SC_MOVE = 0xF010;
 constexpr unsigned SC_MINIMIZE = 0xF020;
-constexpr unsigned SC_MAXIMIZE = 0xF030;
 constexpr unsigned SC_CLOSE = 0xF060;
 constexpr unsigned SC_RESTORE = 0xF120;
 

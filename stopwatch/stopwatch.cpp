@@ -2,35 +2,40 @@
 
 #include <climits>
 
+#include "res/lab_layout.h"
 #include "res/resource_ids.h"
 
 namespace {
-// The panel is 167 x 86 pixels.
-constexpr int kPanelWidth = 167;
-constexpr int kPanelHeight = 86;
+using namespace layout;
 // Six cells with one decimal; the point is drawn 14 pixels right of the
 // left edge of the cell it follows and 19 below the top.
 constexpr int kDigits = 6;
 constexpr int kDecimals = 1;
 constexpr int kPointOffsetX = 14;
 constexpr int kPointOffsetY = 19;
+
+void InitButton(CImageButton& button, int left, int top, int normal, int pressed) {
+  button.Init(left, top, normal, pressed, kButtonHit.left, kButtonHit.top, kButtonHit.right,
+              kButtonHit.bottom);
+}
 }  // namespace
 
 void CStopwatch::Init(int left, int top) {
   m_left = left;
   m_top = top;
-  m_right = left + kPanelWidth;
-  m_bottom = top + kPanelHeight;
+  m_right = left + kStopwatchPanel.width;
+  m_bottom = top + kStopwatchPanel.height;
 
   // The rocker: while off only its lower part switches it on, while on only
   // its upper part switches it off.
-  m_power.Init(left + 15, top + 14, IDB_SWITCH_ON, 4, 17, 23, 28, IDB_SWITCH_OFF, 3, 3, 23, 15,
-               false);
-  m_reset.Init(left + 13, top + 53, IDB_RESET, IDB_RESET_PRESSED, 3, 3, 29, 15);
-  m_startButton.Init(left + 85, top + 53, IDB_START, IDB_START_PRESSED, 3, 3, 29, 15);
-  m_stopButton.Init(left + 120, top + 53, IDB_STOP, IDB_STOP_PRESSED, 3, 3, 29, 15);
-  m_display.Init(left + 60, top + 15, kDigits, kDecimals, IDB_DIGIT_0, kPointOffsetX,
-                 kPointOffsetY);
+  m_power.Init(left + kPowerSwitchAt.x, top + kPowerSwitchAt.y, IDB_SWITCH_ON, kPowerOnHit.left,
+               kPowerOnHit.top, kPowerOnHit.right, kPowerOnHit.bottom, IDB_SWITCH_OFF,
+               kPowerOffHit.left, kPowerOffHit.top, kPowerOffHit.right, kPowerOffHit.bottom, false);
+  InitButton(m_reset, left + kResetAt.x, top + kResetAt.y, IDB_RESET, IDB_RESET_PRESSED);
+  InitButton(m_startButton, left + kStartAt.x, top + kStartAt.y, IDB_START, IDB_START_PRESSED);
+  InitButton(m_stopButton, left + kStopAt.x, top + kStopAt.y, IDB_STOP, IDB_STOP_PRESSED);
+  m_display.Init(left + kDisplayAt.x, top + kDisplayAt.y, kDigits, kDecimals, IDB_DIGIT_0,
+                 kPointOffsetX, kPointOffsetY);
 
   m_measured = 0.0;
   m_clock = 0.0;

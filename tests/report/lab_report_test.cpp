@@ -159,7 +159,7 @@ TEST_P(LabPngTest, SaveGraphWritesThePanelsPixelsEachAnExactBlock) {
   EXPECT_EQ(host->SaveDialogs()[0].defaultName, "grafic-llei-de-trelko.png");
   RgbImage image;
   ASSERT_TRUE(ReadPng(path.string(), image));
-  const CRect panel = CLabDlg::kGraphPanelRect;
+  const CRect panel = layout::kGraphPanel.Rect();
   ASSERT_EQ(image.width, 432 * scale);
   ASSERT_EQ(image.height, 296 * scale);
   for (int y = 0; y < image.height; ++y) {

@@ -43,7 +43,7 @@ class LabSeriesTest : public LabTest {
   bool RestoreEnabled() const { return host->SystemMenuItem(dlg, IDM_RESTORE_SERIES)->enabled; }
   std::vector<std::uint32_t> PanelPixels() const {
     std::vector<std::uint32_t> pixels;
-    const CRect r = CLabDlg::kGraphPanelRect;
+    const CRect r = layout::kGraphPanel.Rect();
     for (int y = r.top; y < r.bottom; ++y) {
       for (int x = r.left; x < r.right; ++x) pixels.push_back(dlg.GetSurface().RawPixel(x, y));
     }

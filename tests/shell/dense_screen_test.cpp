@@ -56,7 +56,7 @@ TEST(DenseScreen, EveryPixelIsATwoByTwoBlock) {
     w.Dispatch([](Dialog& d) { d.DispatchSysCommand(IDM_SAVE_GRAPH); });
     const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
     const QImage shown = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const CRect panel = CLabDlg::kGraphPanelRect;
+    const CRect panel = layout::kGraphPanel.Rect();
     EXPECT_EQ(saved,
               shown.copy(2 * panel.left, 2 * panel.top, 2 * panel.Width(), 2 * panel.Height()));
     KeyOn(&w, Qt::Key_Escape);

@@ -1,4 +1,5 @@
-// The colours of the main window's picture.
+// The colours of the main window's picture, shared by the painting, the
+// ball's box and the graph.
 #pragma once
 
 #include "platform/color.h"
