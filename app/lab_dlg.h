@@ -19,16 +19,16 @@
 
 #include "draw/image_toggle.h"
 #include "draw/plot_area.h"
+#include "experiment/point_series.h"
 #include "physics/elastic_pendulum.h"
 #include "platform/dialog.h"
-#include "report/point_series.h"
 #include "res/lab_layout.h"
 #include "res/resource_ids.h"
 #include "stopwatch/stopwatch.h"
 
 class CLabDlg : public Dialog {
  public:
-  static constexpr int kPointCapacity = 100;
+  static constexpr int kPointCapacity = PointSeries::kCapacity;
   static constexpr int kMinOscillations = 1;
   static constexpr int kMaxOscillations = 999;
 

@@ -1,7 +1,9 @@
 // The main window's picture: a black background with framed panels for the
 // simulation box, the stopwatch, the weights rack and the graph. Every paint
-// redraws the whole picture.
+// redraws the whole picture, and from three points on writes the fit's
+// message again.
 #include "app/lab_dlg.h"
+#include "experiment/graph_panel.h"
 #include "res/lab_colours.h"
 
 namespace {
@@ -63,4 +65,13 @@ void CLabDlg::OnPaint() {
   for (CImageToggle& weight : m_weights) weight.Draw(dc);
 
   DrawGraphPanel(dc);
+}
+
+void CLabDlg::DrawGraphPanel(CDC& dc) {
+  // From three points on, the line's slope and k (or that there is no line)
+  // replace whatever the message line showed; with fewer the line keeps
+  // its text.
+  const std::string message =
+      FitMessage(DrawGraph(dc, m_panel, m_graph, m_pointMass, m_pointT2, m_lastPoint));
+  if (!message.empty()) ShowMessage(message);
 }

@@ -1,11 +1,8 @@
-// The squared-period graph: T^2 (s^2) against the hanging mass m (kg), the
-// accepted points as 6 x 6 squares and, from three points on, the
-// least-squares line with the slope and k = 39.478418 / slope (4 pi^2 to six
-// decimals) in the message line.
+#include "experiment/graph_panel.h"
+
 #include <cmath>
 #include <limits>
 
-#include "app/lab_dlg.h"
 #include "experiment/graph_texts.h"
 #include "experiment/least_squares.h"
 #include "experiment/messages.h"
@@ -13,40 +10,53 @@
 #include "res/lab_colours.h"
 #include "res/lab_layout.h"
 
-void CLabDlg::DrawGraphPanel(CDC& dc) {
-  m_panel.SetRect(layout::kGraphPanel.Rect());
-  m_panel.DrawBox(dc, false, 0, true, kWhite);
-  m_graph.DrawBox(dc, false, 0, true, kWhite);
-  m_graph.ChangePen(dc, kGridColour);
-  m_graph.DrawGrid(dc, true);
-  m_graph.DrawTickLabels(dc, true, true);
-  m_graph.DrawXTitle(dc, kGraphXTitle, kGraphTitlesItalic);
-  m_graph.DrawYTitle(dc, kGraphYTitle, kGraphTitlesItalic);
-  m_graph.DrawYTitleSmall(dc, kGraphYTitleSmall, kGraphTitlesItalic);
+GraphFit DrawGraph(CDC& dc, CPlotArea& panel, CPlotArea& graph, const double* mass,
+                   const double* t2, int lastPoint) {
+  panel.SetRect(layout::kGraphPanel.Rect());
+  panel.DrawBox(dc, false, 0, true, kWhite);
+  graph.DrawBox(dc, false, 0, true, kWhite);
+  graph.ChangePen(dc, kGridColour);
+  graph.DrawGrid(dc, true);
+  graph.DrawTickLabels(dc, true, true);
+  graph.DrawXTitle(dc, kGraphXTitle, kGraphTitlesItalic);
+  graph.DrawYTitle(dc, kGraphYTitle, kGraphTitlesItalic);
+  graph.DrawYTitleSmall(dc, kGraphYTitleSmall, kGraphTitlesItalic);
 
-  for (int i = 0; i <= m_lastPoint; ++i) {
-    const CPoint p = m_graph.WorldToScreen(m_pointMass[i], m_pointT2[i]);
-    if (m_graph.InWorld(m_pointMass[i], m_pointT2[i])) {
+  for (int i = 0; i <= lastPoint; ++i) {
+    const CPoint p = graph.WorldToScreen(mass[i], t2[i]);
+    if (graph.InWorld(mass[i], t2[i])) {
       CRect square(p.x, p.y, p.x, p.y);
       square.InflateRect(3, 3);
       dc.FillSolidRect(square, kPointColour);
     }
   }
-  if (m_lastPoint < 2) return;
+  GraphFit fit;
+  if (lastPoint < 2) return fit;
 
-  double intercept = 0.0;
-  double slope = 0.0;
-  LeastSquaresFit(m_pointMass, m_pointT2, 0, m_lastPoint, intercept, slope);
-  if (intercept == kFitFailed) {
-    ShowMessage(kFitFailedMessage);
-    return;
+  LeastSquaresFit(mass, t2, 0, lastPoint, fit.intercept, fit.slope);
+  if (fit.intercept == kFitFailed) {
+    fit.outcome = GraphFit::Outcome::kFailed;
+    return fit;
   }
+  fit.outcome = GraphFit::Outcome::kLine;
   // A level line (slope exactly 0) is a fit like any other: k is then the
   // infinite quotient, printed as such, taken without dividing by zero.
-  const double k = slope == 0.0 ? std::copysign(std::numeric_limits<double>::infinity(), slope)
-                                : kFourPiSquared / slope;
-  ShowMessage(Format(kFitMessage, slope, k));
-  m_graph.ChangePen(dc, kLineColour);
+  fit.k = fit.slope == 0.0 ? std::copysign(std::numeric_limits<double>::infinity(), fit.slope)
+                           : kFourPiSquared / fit.slope;
+  graph.ChangePen(dc, kLineColour);
   CPlotArea::Segment segment{};
-  m_graph.DrawClippedSegment(dc, 0.0, intercept, 2.0, intercept + 2 * slope, segment);
+  graph.DrawClippedSegment(dc, 0.0, fit.intercept, 2.0, fit.intercept + 2 * fit.slope, segment);
+  return fit;
+}
+
+std::string FitMessage(const GraphFit& fit) {
+  switch (fit.outcome) {
+    case GraphFit::Outcome::kFailed:
+      return kFitFailedMessage;
+    case GraphFit::Outcome::kLine:
+      return Format(kFitMessage, fit.slope, fit.k);
+    case GraphFit::Outcome::kNone:
+      break;
+  }
+  return std::string();
 }

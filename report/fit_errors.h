@@ -11,7 +11,7 @@
 //   k = 39.478418 / slope, its standard error = k × (error of slope) / slope.
 #pragma once
 
-#include "report/point_series.h"
+#include "experiment/point_series.h"
 
 struct FitWithErrors {
   // False with fewer than three points (no line is drawn) or when the lab's

@@ -23,7 +23,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/point_series.h"
+#include "experiment/point_series.h"
 
 struct KeptSeries {
   PointSeries current;

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "report/point_series.h"
+#include "experiment/point_series.h"
 
 using ReportRow = std::vector<std::string>;
 using ReportGrid = std::vector<ReportRow>;

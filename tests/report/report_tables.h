@@ -2,7 +2,7 @@
 // the texts and of the lab's menu commands.
 #pragma once
 
-#include "report/point_series.h"
+#include "experiment/point_series.h"
 
 namespace report_tables {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 struct PointSeries {
-  // The most points a table holds (the lab's kPointCapacity).
+  // The most points the lab's table holds.
   static constexpr int kCapacity = 100;
 
   std::vector<double> mass;  // kg

@@ -1,0 +1,49 @@
+// The experiment's buttons: "Començar" starts a new series, "plot" accepts
+// the last timing as a point of the graph.
+#include <cmath>
+
+#include "app/lab_dlg.h"
+#include "experiment/graph_texts.h"
+#include "experiment/messages.h"
+#include "platform/runtime.h"
+#include "res/lab_layout.h"
+
+void CLabDlg::OnStart() {
+  CClientDC dc(this);
+  m_k = physical::kStringK;
+  m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
+  RepaintSimulationBox(dc);
+  m_pendulum.Draw(dc);
+  ShowMessage(kNewSeriesMessage);
+  ResetGraphWorld(m_graph);
+  // A table that held points is kept as the previous series.
+  if (m_lastPoint >= 0) {
+    m_previousSeries = CurrentSeries();
+    m_lastPoint = -1;
+    KeepSeries();
+    UpdateReportMenu();
+  }
+  DrawGraphPanel(dc);
+}
+
+void CLabDlg::OnPlot() {
+  const double t = m_stopwatch.GetMeasured();
+  if (t == 0.0 || !m_timingAvailable) {
+    ShowMessage(kNotTimedMessage);
+    return;
+  }
+  if (m_lastPoint >= kPointCapacity - 1) {
+    ShowMessage(kTableFullMessage);
+    return;
+  }
+  CClientDC dc(this);
+  const int i = m_lastPoint + 1;
+  m_pointT2[i] = std::pow(t / CountForPeriod(), 2.0);
+  m_pointMass[i] = m_mass;
+  m_lastPoint = i;
+  KeepSeries();
+  UpdateReportMenu();
+  ShowMessage(kPointAcceptedMessage);
+  DrawGraphPanel(dc);
+  GetDlgItem(IDC_PLOT).EnableWindow(false);
+}
