@@ -3,6 +3,7 @@
 // at once, and no message is handled meanwhile), then the normal one again.
 #pragma once
 
+#include "draw/hit_rect.h"
 #include "platform/dc.h"
 
 class CImageButton {
@@ -15,13 +16,11 @@ class CImageButton {
   // True when the click pressed the button.
   bool HitPress(CDC& dc, int x, int y);
 
+  const HitRect& Hit() const { return m_hit; }
+
  private:
-  int m_left = 0;
-  int m_top = 0;
+  CPoint m_corner;  // where both images are drawn
   int m_normalImage = 0;
-  int m_hitLeft = 0;
-  int m_hitTop = 0;
-  int m_hitRight = -1;
-  int m_hitBottom = -1;
+  HitRect m_hit;
   int m_pressedImage = 0;
 };

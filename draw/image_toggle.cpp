@@ -5,32 +5,22 @@
 void CImageToggle::Init(int left, int top, int setImage, int clearHitLeft, int clearHitTop,
                         int clearHitRight, int clearHitBottom, int clearImage, int setHitLeft,
                         int setHitTop, int setHitRight, int setHitBottom, bool initialState) {
-  m_left = left;
-  m_top = top;
+  m_corner = CPoint{left, top};
   m_setImage = setImage;
-  m_clearHitLeft = left + clearHitLeft;
-  m_clearHitTop = top + clearHitTop;
-  m_clearHitRight = left + clearHitRight;
-  m_clearHitBottom = top + clearHitBottom;
+  m_clearHit =
+      HitRect::FromOffsets(left, top, clearHitLeft, clearHitTop, clearHitRight, clearHitBottom);
   m_clearImage = clearImage;
-  m_setHitLeft = left + setHitLeft;
-  m_setHitTop = top + setHitTop;
-  m_setHitRight = left + setHitRight;
-  m_setHitBottom = top + setHitBottom;
+  m_setHit = HitRect::FromOffsets(left, top, setHitLeft, setHitTop, setHitRight, setHitBottom);
   m_state = initialState;
 }
 
 void CImageToggle::Draw(CDC& dc) {
-  DrawBitmap(dc, m_left, m_top, m_state ? m_setImage : m_clearImage);
+  DrawBitmap(dc, m_corner.x, m_corner.y, m_state ? m_setImage : m_clearImage);
 }
 
 bool CImageToggle::HitToggle(CDC& dc, int x, int y) {
   // Only the current state's rectangle accepts the click.
-  const bool hit =
-      m_state ? (m_setHitLeft <= x && x <= m_setHitRight && m_setHitTop <= y && y <= m_setHitBottom)
-              : (m_clearHitLeft <= x && x <= m_clearHitRight && m_clearHitTop <= y &&
-                 y <= m_clearHitBottom);
-  if (!hit) return false;
+  if (!CurrentHit().Contains(x, y)) return false;
   m_state = !m_state;
   Draw(dc);
   return true;

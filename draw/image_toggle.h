@@ -3,6 +3,7 @@
 // stored as absolute client coordinates, all four edges inclusive.
 #pragma once
 
+#include "draw/hit_rect.h"
 #include "platform/dc.h"
 
 class CImageToggle {
@@ -15,21 +16,16 @@ class CImageToggle {
   bool HitToggle(CDC& dc, int x, int y);
   bool GetState() const { return m_state; }
 
-  int Left() const { return m_left; }
-  int Top() const { return m_top; }
+  int Left() const { return m_corner.x; }
+  int Top() const { return m_corner.y; }
+  // The rectangle that accepts a click in the current state.
+  const HitRect& CurrentHit() const { return m_state ? m_setHit : m_clearHit; }
 
  private:
-  int m_left = 0;
-  int m_top = 0;
+  CPoint m_corner;  // where both images are drawn
   int m_setImage = 0;
-  int m_clearHitLeft = 0;
-  int m_clearHitTop = 0;
-  int m_clearHitRight = -1;
-  int m_clearHitBottom = -1;
+  HitRect m_clearHit;
   int m_clearImage = 0;
-  int m_setHitLeft = 0;
-  int m_setHitTop = 0;
-  int m_setHitRight = -1;
-  int m_setHitBottom = -1;
+  HitRect m_setHit;
   bool m_state = false;
 };

@@ -21,9 +21,8 @@ void CLcdDisplay::Init(int left, int top, int digits, int decimals, int firstIma
   m_decimals = decimals;
   m_largest = std::pow(10.0, digits) - 1;
   m_smallest = 1 - std::pow(10.0, digits - 1);
-  m_left = left;
-  m_top = top;
-  GetBitmapSize(firstImage, m_cellWidth, m_cellHeight);
+  m_corner = CPoint{left, top};
+  GetBitmapSize(firstImage, m_cell.cx, m_cell.cy);
   for (int i = 0; i < 11; ++i) m_cellImages[i] = firstImage + i;
   m_pointImage = firstImage + 11;
   m_minusImage = firstImage + 12;
@@ -43,11 +42,11 @@ void CLcdDisplay::DrawText(CDC& dc, std::string_view text) {
       // The point takes no cell: it is drawn over the lower right corner of
       // the cell before c, and the cell drawn next covers whatever part of
       // it falls inside that cell.
-      DrawBitmapPart(dc, m_left + (c - 1) * m_cellWidth + m_pointOffsetX, m_top + m_pointOffsetY,
-                     kPointSize, kPointSize, m_pointImage);
+      DrawBitmapPart(dc, m_corner.x + (c - 1) * m_cell.cx + m_pointOffsetX,
+                     m_corner.y + m_pointOffsetY, kPointSize, kPointSize, m_pointImage);
       ++i;
       if (i >= text.size()) {
-        DrawBitmapPart(dc, m_left + c * m_cellWidth, m_top, m_cellWidth, m_cellHeight, blank);
+        DrawBitmapPart(dc, m_corner.x + c * m_cell.cx, m_corner.y, m_cell.cx, m_cell.cy, blank);
         return;
       }
       continue;
@@ -62,7 +61,7 @@ void CLcdDisplay::DrawText(CDC& dc, std::string_view text) {
     } else if (ch == 'R') {
       image = m_rImage;
     }
-    DrawBitmapPart(dc, m_left + c * m_cellWidth, m_top, m_cellWidth, m_cellHeight, image);
+    DrawBitmapPart(dc, m_corner.x + c * m_cell.cx, m_corner.y, m_cell.cx, m_cell.cy, image);
     ++i;
     ++c;
   }
@@ -83,7 +82,7 @@ void CLcdDisplay::DrawNumber(CDC& dc, double value) {
 void CLcdDisplay::DrawBlank(CDC& dc) {
   // The same as a text of digits spaces: every cell blank, no point.
   for (int c = 0; c < m_digits; ++c) {
-    DrawBitmapPart(dc, m_left + c * m_cellWidth, m_top, m_cellWidth, m_cellHeight,
+    DrawBitmapPart(dc, m_corner.x + c * m_cell.cx, m_corner.y, m_cell.cx, m_cell.cy,
                    m_cellImages[10]);
   }
 }

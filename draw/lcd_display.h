@@ -18,8 +18,8 @@ class CLcdDisplay {
   void DrawBlank(CDC& dc);
 
   int Digits() const { return m_digits; }
-  int CellWidth() const { return m_cellWidth; }
-  int CellHeight() const { return m_cellHeight; }
+  int CellWidth() const { return m_cell.cx; }
+  int CellHeight() const { return m_cell.cy; }
   double Largest() const { return m_largest; }
   double Smallest() const { return m_smallest; }
 
@@ -28,10 +28,8 @@ class CLcdDisplay {
   int m_decimals = 0;
   double m_largest = 0.0;
   double m_smallest = 0.0;
-  int m_left = 0;
-  int m_top = 0;
-  int m_cellWidth = 0;
-  int m_cellHeight = 0;
+  CPoint m_corner;  // top-left of cell 0
+  CSize m_cell;     // the size of a cell's image
   int m_cellImages[11] = {};
   int m_pointImage = 0;
   int m_minusImage = 0;
