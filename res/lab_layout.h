@@ -16,10 +16,7 @@ namespace layout {
 
 // A rectangle as plot areas take it: left, top, width, height.
 struct Box {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
+  int left, top, width, height;
   // The pixels the fill covers: right and bottom exclusive.
   constexpr CRect Rect() const { return CRect(left, top, left + width, top + height); }
 };
@@ -27,10 +24,7 @@ struct Box {
 // A rectangle given as offsets from a control's corner, all four edges
 // included, as the image toggles and buttons take their hit rectangles.
 struct HitOffsets {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
+  int left, top, right, bottom;
 };
 
 // The absolute hit rectangle (edges included) of offsets from a corner.
