@@ -39,12 +39,8 @@ void CLabDlg::SaveReportFile(const char* defaultName, const char* filter,
   // The save dialog or the message box may uncover the window, and its
   // repaint rewrites the fit's message; the line keeps what it showed.
   const std::string message = m_message;
-  WindowHost& host = GetWindowHost();
-  const std::string path = host.ChooseSaveFile(*this, defaultName, filter);
-  if (!path.empty()) {
-    const std::string failure = host.WriteFileAtomically(path, bytes);
-    if (!failure.empty()) MessageBox(failure);
-  }
+  const std::string failure = GetWindowHost().SaveFile(*this, defaultName, filter, bytes);
+  if (!failure.empty()) MessageBox(failure);
   if (m_message != message && !IsEnding()) ShowMessage(message);
 }
 

@@ -55,7 +55,7 @@ void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
   if (pDX->m_bSaveAndValidate) {
     value = host.GetControlText(*pDX->m_pDlgWnd, id);
   } else {
-    host.SetControlText(*pDX->m_pDlgWnd, id, value);
+    pDX->m_pDlgWnd->GetDlgItem(id).SetWindowText(value);
   }
 }
 
@@ -71,7 +71,7 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
     }
     value = parsed;
   } else {
-    host.SetControlText(*pDX->m_pDlgWnd, id, Format("%d", value));
+    pDX->m_pDlgWnd->GetDlgItem(id).SetWindowText(Format("%d", value));
   }
 }
 

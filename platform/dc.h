@@ -85,7 +85,8 @@ class CDC {
   // Copies w x h pixels of a picture from (sx, sy) to (x, y), unscaled.
   // Parts outside the picture or the surface are not copied.
   bool BitBlt(int x, int y, int w, int h, const Bitmap& source, int sx, int sy);
-  // Draws a 32 x 32 icon image with its transparency mask at (x, y).
+  // Draws the icon's large image (size x size ARGB pixels) at (x, y),
+  // blended by each pixel's alpha.
   bool DrawIcon(int x, int y, const Icon* icon);
 
   // The part of the surface changed so far by this context.

@@ -1,6 +1,7 @@
 #include "platform/dialog.h"
 
 #include "platform/color.h"
+#include "platform/control_look.h"
 #include "platform/resources.h"
 #include "platform/window_host.h"
 
@@ -26,7 +27,16 @@ bool CWnd::EnableWindow(bool enable) {
 bool CWnd::IsWindowEnabled() const { return GetWindowHost().IsControlEnabled(*m_dialog, m_id); }
 
 void CWnd::SetWindowText(std::string_view text) {
-  GetWindowHost().SetControlText(*m_dialog, m_id, text);
+  // Only an actual change counts: setting the text a control has does
+  // nothing, and a new text of an edit is notified (EN_CHANGE) as the
+  // user's typing is.
+  WindowHost& host = GetWindowHost();
+  if (host.GetControlText(*m_dialog, m_id) == text) return;
+  if (!host.SetControlTextQuietly(*m_dialog, m_id, text)) return;
+  const ControlTemplate* control = FindControlTemplate(m_dialog->TemplateId(), m_id);
+  if (control != nullptr && DescribeControl(*control).kind == ControlKind::Edit) {
+    m_dialog->DispatchCommand(m_id, EN_CHANGE);
+  }
 }
 
 std::string CWnd::GetWindowText() const { return GetWindowHost().GetControlText(*m_dialog, m_id); }
@@ -227,8 +237,8 @@ void Dialog::DispatchKey(int key) {
   const DialogTemplate* t = FindDialogTemplate(m_templateId);
   if (t == nullptr) return;
   for (const ControlTemplate& c : t->controls) {
-    if (c.cls == ControlClass::Button && (c.style & 0xFu) == BS_DEFPUSHBUTTON &&
-        (c.style & WS_VISIBLE) != 0) {
+    const ControlLook look = DescribeControl(c);
+    if (look.kind == ControlKind::PushButton && look.defaultButton && look.visible) {
       if (GetWindowHost().IsControlEnabled(*this, c.id)) DispatchCommand(c.id, BN_CLICKED);
       return;
     }

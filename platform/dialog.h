@@ -54,6 +54,8 @@ class CWnd {
   CWnd(Dialog* dialog, int id) : m_dialog(dialog), m_id(id) {}
   bool EnableWindow(bool enable = true);
   bool IsWindowEnabled() const;
+  // Changes the text; a change of an edit's text raises its change
+  // notification (EN_CHANGE), the same text nothing.
   void SetWindowText(std::string_view text);
   std::string GetWindowText() const;
   int GetDlgCtrlID() const { return m_id; }

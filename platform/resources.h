@@ -32,13 +32,16 @@ constexpr std::uint32_t DS_MODALFRAME = 0x80u;
 constexpr std::uint32_t WS_EX_TRANSPARENT = 0x20u;
 constexpr std::uint32_t WS_EX_STATICEDGE = 0x20000u;
 constexpr std::uint32_t WS_EX_APPWINDOW = 0x40000u;
-// Button styles.
+// Button styles: the low four bits are the button's type.
+constexpr std::uint32_t BS_TYPEMASK = 0xFu;
 constexpr std::uint32_t BS_PUSHBUTTON = 0x0u;
 constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x1u;
 // Edit styles.
 constexpr std::uint32_t ES_AUTOHSCROLL = 0x80u;
 constexpr std::uint32_t ES_READONLY = 0x800u;
-// Static styles.
+// Static styles: the low five bits are the static's type.
+constexpr std::uint32_t SS_TYPEMASK = 0x1Fu;
+constexpr std::uint32_t SS_CENTER = 0x1u;
 constexpr std::uint32_t SS_RIGHT = 0x2u;
 constexpr std::uint32_t SS_BITMAP = 0xEu;
 

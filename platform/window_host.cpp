@@ -1,8 +1,34 @@
 #include "platform/window_host.h"
 
+#include "platform/dialog.h"
+#include "platform/resources.h"
+
 namespace {
 WindowHost* g_host = nullptr;
 }
+
+void WindowHost::EndModal(Dialog&, int) {}
+
+bool WindowHost::HasSystemMenu(const Dialog& dialog) const {
+  const DialogTemplate* source = FindDialogTemplate(dialog.TemplateId());
+  return source != nullptr && (source->style & WS_SYSMENU) != 0;
+}
+
+void WindowHost::EnableSystemMenuItem(Dialog&, unsigned, bool) {}
+
+void WindowHost::SetIcon(Dialog&, const Icon*, bool) {}
+
+bool WindowHost::IsIconic(const Dialog&) const { return false; }
+
+void WindowHost::PresentNow(Dialog&) {}
+
+void WindowHost::SetClipboard(std::string_view, std::string_view) {}
+
+std::optional<std::string> WindowHost::ReadState(std::string_view) { return std::nullopt; }
+
+bool WindowHost::WriteState(std::string_view, std::string_view) { return false; }
+
+int WindowHost::PixelScale(const Dialog&) const { return 1; }
 
 void SetWindowHost(WindowHost* host) { g_host = host; }
 WindowHost& GetWindowHost() { return *g_host; }

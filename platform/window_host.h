@@ -1,8 +1,12 @@
 // The one seam between the core and a windowing system.
 //
-// Everything that needs a real window goes through this interface: the Qt
-// shell implements it on real widgets, the headless host in memory for tests
-// and benchmarks. The core never knows which one runs it.
+// Everything that needs a real window goes through this interface. Three
+// hosts implement it: the Qt shell on real widgets (shell/qt), the web page
+// with HTML controls over a canvas (shell/web), and the headless host in
+// memory for tests and benchmarks (shell/headless). The core never knows
+// which one runs it. The calls with a body here have the behaviour of a
+// host without that part (no minimising, no clipboard, no kept state ...);
+// the others every host writes. Each host's header lists what it does.
 #pragma once
 
 #include <optional>
@@ -22,13 +26,16 @@ class WindowHost {
   // initialisation (Dialog::InitDialog) before showing it, then runs a modal
   // loop until Dialog::EndDialog. Destroys the window and returns the result.
   virtual int RunModal(Dialog& dialog) = 0;
-  // Ends the modal loop of the dialog with a result.
-  virtual void EndModal(Dialog& dialog, int result) = 0;
+  // Ends the modal loop of the dialog with a result. The default does
+  // nothing: a loop that checks Dialog::IsEnding at each turn needs no call.
+  virtual void EndModal(Dialog& dialog, int result);
 
-  // Controls by identifier. Setting a text changes the control only when the
-  // text differs, and an actual change of an edit control raises its change
-  // notification (Dialog::DispatchCommand with EN_CHANGE).
-  virtual void SetControlText(Dialog& dialog, int id, std::string_view text) = 0;
+  // Controls by identifier. SetControlTextQuietly only sets the text (an
+  // edit's shows from its beginning), with no notification of its own: the
+  // core (CWnd::SetWindowText) skips a text that is already there and
+  // notifies an edit's change. False when the dialog has no window or no
+  // such control.
+  virtual bool SetControlTextQuietly(Dialog& dialog, int id, std::string_view text) = 0;
   virtual std::string GetControlText(const Dialog& dialog, int id) const = 0;
   virtual void EnableControl(Dialog& dialog, int id, bool enable) = 0;
   virtual bool IsControlEnabled(const Dialog& dialog, int id) const = 0;
@@ -42,45 +49,52 @@ class WindowHost {
   // A periodic timer that delivers Dialog::DispatchTimer(id).
   virtual void SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) = 0;
 
-  // The window menu. HasSystemMenu is false for windows without one.
-  virtual bool HasSystemMenu(const Dialog& dialog) const = 0;
+  // The window menu. HasSystemMenu: the default is the template's
+  // WS_SYSMENU; a host that offers no menu says false.
+  virtual bool HasSystemMenu(const Dialog& dialog) const;
   virtual void AppendSystemMenuSeparator(Dialog& dialog) = 0;
   virtual void AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) = 0;
+  // Greys or enables an item of the window menu. Default: nothing.
+  virtual void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable);
 
-  virtual void SetIcon(Dialog& dialog, const Icon* icon, bool big) = 0;
-  virtual bool IsIconic(const Dialog& dialog) const = 0;
+  // Default: no window icon, and a window that is never minimised.
+  virtual void SetIcon(Dialog& dialog, const Icon* icon, bool big);
+  virtual bool IsIconic(const Dialog& dialog) const;
 
   // A device context of the dialog was released after changing this part of
-  // its surface. PresentNow shows every change at once.
+  // its surface. PresentNow shows every change at once (default: nothing,
+  // for a host that shows every change as it is reported).
   virtual void SurfaceChanged(Dialog& dialog, const CRect& rect) = 0;
-  virtual void PresentNow(Dialog& dialog) = 0;
+  virtual void PresentNow(Dialog& dialog);
   // Holds the window for a time after every change is on the screen: no
   // message is handled meanwhile and the lab's clock does not advance. The
-  // desktop sleeps; the headless host advances its own elapsed clock.
+  // desktop and the page sleep; the headless host advances its own clock.
   virtual void HoldWindow(Dialog& dialog, unsigned milliseconds) = 0;
 
   // Elapsed time in milliseconds since some fixed moment (the run-time clock).
   virtual long ElapsedMilliseconds() = 0;
 
-  // Plain text and HTML of the same content onto the clipboard.
-  virtual void SetClipboard(std::string_view text, std::string_view html) = 0;
-  // The desktop's save dialog; the chosen path, or "" when cancelled.
-  virtual std::string ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
-                                     std::string_view filter) = 0;
-  // Writes bytes to a temporary name in the same folder, then renames it;
-  // "" on success, else a Catalan sentence saying what failed and where.
-  virtual std::string WriteFileAtomically(std::string_view path, std::string_view bytes) = 0;
+  // Plain text and HTML of the same content onto the clipboard. Default:
+  // nothing (no clipboard).
+  virtual void SetClipboard(std::string_view text, std::string_view html);
+  // Saves bytes as a file that the user names, the host's own way: the
+  // desktop asks with its save dialog (proposing defaultName, showing files
+  // of the filter, "*.csv") and writes to a temporary name in the chosen
+  // folder, then renames it, so the file is whole or untouched; the page
+  // offers a download under defaultName. "" on success or when the user
+  // cancels, else a Catalan sentence saying what failed and where.
+  virtual std::string SaveFile(Dialog& dialog, std::string_view defaultName,
+                               std::string_view filter, std::string_view bytes) = 0;
   // The lab's kept state (the series), by name: files in
   // $XDG_STATE_HOME/trelko/ on the desktop, local storage in the browser.
-  // ReadState gives std::nullopt when missing or unreadable.
-  virtual std::optional<std::string> ReadState(std::string_view name) = 0;
-  virtual bool WriteState(std::string_view name, std::string_view bytes) = 0;
-  // Greys or enables an item of the window menu.
-  virtual void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) = 0;
+  // ReadState gives std::nullopt when missing or unreadable; WriteState
+  // false when it could not keep it. Default: nothing is kept.
+  virtual std::optional<std::string> ReadState(std::string_view name);
+  virtual bool WriteState(std::string_view name, std::string_view bytes);
 
   // How many device pixels wide one surface pixel is on the dialog's screen
-  // (a whole number: 2 on a screen of twice the density).
-  virtual int PixelScale(const Dialog&) const { return 1; }
+  // (a whole number: 2 on a screen of twice the density). Default 1.
+  virtual int PixelScale(const Dialog& dialog) const;
 };
 
 // The host that the core uses. Set once by the program's start-up (or by a

@@ -30,6 +30,10 @@ HeadlessHost::Control* HeadlessHost::Find(const Dialog& dialog, int id) const {
   return nullptr;
 }
 
+bool HeadlessHost::TakesTyping(const Control* c) {
+  return c != nullptr && c->look.kind == ControlKind::Edit && !c->look.readOnly && c->enabled;
+}
+
 void HeadlessHost::Open(Dialog& dialog) {
   m_windows.push_back(std::make_unique<Window>());
   Window* window = m_windows.back().get();
@@ -38,9 +42,10 @@ void HeadlessHost::Open(Dialog& dialog) {
     for (const ControlTemplate& t : window->source->controls) {
       Control c;
       c.source = &t;
+      c.look = DescribeControl(t);
       c.text = std::string(t.text);
-      c.enabled = (t.style & WS_DISABLED) == 0;
-      c.visible = (t.style & WS_VISIBLE) != 0;
+      c.enabled = !c.look.disabled;
+      c.visible = c.look.visible;
       window->controls.push_back(std::move(c));
     }
   }
@@ -101,10 +106,7 @@ void HeadlessHost::Type(Dialog& dialog, int id, std::string_view utf8) {
   std::size_t i = 0;
   while (i < utf8.size()) {
     Control* c = Find(dialog, id);
-    if (c == nullptr || c->source->cls != ControlClass::Edit ||
-        (c->source->style & ES_READONLY) != 0 || !c->enabled) {
-      return;
-    }
+    if (!TakesTyping(c)) return;
     std::size_t n = Utf8Length(static_cast<unsigned char>(utf8[i]));
     if (i + n > utf8.size()) n = utf8.size() - i;
     c->text.append(utf8.substr(i, n));
@@ -115,20 +117,14 @@ void HeadlessHost::Type(Dialog& dialog, int id, std::string_view utf8) {
 
 void HeadlessHost::Paste(Dialog& dialog, int id, std::string_view utf8) {
   Control* c = Find(dialog, id);
-  if (c == nullptr || c->source->cls != ControlClass::Edit ||
-      (c->source->style & ES_READONLY) != 0 || !c->enabled || c->text == utf8) {
-    return;
-  }
+  if (!TakesTyping(c) || c->text == utf8) return;
   c->text = std::string(utf8);
   dialog.DispatchCommand(id, EN_CHANGE);
 }
 
 void HeadlessHost::Backspace(Dialog& dialog, int id) {
   Control* c = Find(dialog, id);
-  if (c == nullptr || c->source->cls != ControlClass::Edit ||
-      (c->source->style & ES_READONLY) != 0 || c->text.empty()) {
-    return;
-  }
+  if (!TakesTyping(c) || c->text.empty()) return;
   std::size_t end = c->text.size() - 1;
   while (end > 0 && (static_cast<unsigned char>(c->text[end]) & 0xC0) == 0x80) --end;
   c->text.resize(end);
@@ -216,13 +212,11 @@ int HeadlessHost::RunModal(Dialog& dialog) {
   return result;
 }
 
-void HeadlessHost::EndModal(Dialog&, int) {}
-
-void HeadlessHost::SetControlText(Dialog& dialog, int id, std::string_view text) {
+bool HeadlessHost::SetControlTextQuietly(Dialog& dialog, int id, std::string_view text) {
   Control* c = Find(dialog, id);
-  if (c == nullptr || c->text == text) return;
+  if (c == nullptr) return false;
   c->text = std::string(text);
-  if (c->source->cls == ControlClass::Edit) dialog.DispatchCommand(id, EN_CHANGE);
+  return true;
 }
 
 std::string HeadlessHost::GetControlText(const Dialog& dialog, int id) const {
@@ -259,11 +253,6 @@ void HeadlessHost::SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) 
     }
   }
   w.timers.emplace_back(id, milliseconds);
-}
-
-bool HeadlessHost::HasSystemMenu(const Dialog& dialog) const {
-  const Window& w = Get(dialog);
-  return w.source != nullptr && (w.source->style & WS_SYSMENU) != 0;
 }
 
 void HeadlessHost::AppendSystemMenuSeparator(Dialog& dialog) {
@@ -318,17 +307,14 @@ void HeadlessHost::SetClipboard(std::string_view text, std::string_view html) {
   ++m_clipboardWrites;
 }
 
-std::string HeadlessHost::ChooseSaveFile(Dialog&, std::string_view defaultName,
-                                         std::string_view filter) {
+std::string HeadlessHost::SaveFile(Dialog&, std::string_view defaultName, std::string_view filter,
+                                   std::string_view bytes) {
   m_saveDialogs.push_back(SaveDialogRecord{std::string(defaultName), std::string(filter)});
   if (m_saveAnswers.empty()) return {};
-  std::string answer = std::move(m_saveAnswers.front());
+  const std::string path = std::move(m_saveAnswers.front());
   m_saveAnswers.pop_front();
-  return answer;
-}
-
-std::string HeadlessHost::WriteFileAtomically(std::string_view path, std::string_view bytes) {
-  m_fileWrites.emplace_back(path);
+  if (path.empty()) return {};
+  m_fileWrites.push_back(path);
   return desktop_files::WriteFileAtomically(path, bytes);
 }
 

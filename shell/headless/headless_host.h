@@ -7,6 +7,11 @@
 // text and state, and the message boxes and modal dialogs that came up. A
 // modal dialog opened by a handler is answered at once (its default button is
 // pressed), a message box with OK; both are recorded.
+//
+// Implements every call of WindowHost in memory, recorded for the tests,
+// but EndModal (RunModal returns once the dialog is ending) and
+// HasSystemMenu (the template's), which it leaves to the defaults.
+// SaveFile answers from AnswerSaveDialog and writes the file for real.
 #pragma once
 
 #include <deque>
@@ -18,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/control_look.h"
 #include "platform/dialog.h"
 #include "platform/resources.h"
 #include "platform/window_host.h"
@@ -75,7 +81,8 @@ class HeadlessHost : public WindowHost {
   // Replaces the whole text of an edit box at once (a paste over a
   // selection), with one change notification.
   void Paste(Dialog& dialog, int id, std::string_view utf8);
-  // Deletes the last character of an edit box (Backspace).
+  // Deletes the last character of an edit box (Backspace). Ignored, as
+  // typing is, for read-only and disabled boxes.
   void Backspace(Dialog& dialog, int id);
   void Key(Dialog& dialog, int key);
   void SysCommand(Dialog& dialog, unsigned command);
@@ -113,7 +120,7 @@ class HeadlessHost : public WindowHost {
   void AnswerSaveDialog(std::string path) { m_saveAnswers.push_back(std::move(path)); }
   const std::vector<SaveDialogRecord>& SaveDialogs() const { return m_saveDialogs; }
   // Files are written for real (desktop_files::WriteFileAtomically); the
-  // paths asked for are recorded in order, failed ones too.
+  // paths chosen are recorded in order, failed writes too.
   const std::vector<std::string>& FileWrites() const { return m_fileWrites; }
   // The kept state, by name. A test may fill it before the dialog opens, or
   // make writes fail.
@@ -127,8 +134,7 @@ class HeadlessHost : public WindowHost {
 
   // --- WindowHost -----------------------------------------------------------
   int RunModal(Dialog& dialog) override;
-  void EndModal(Dialog& dialog, int result) override;
-  void SetControlText(Dialog& dialog, int id, std::string_view text) override;
+  bool SetControlTextQuietly(Dialog& dialog, int id, std::string_view text) override;
   std::string GetControlText(const Dialog& dialog, int id) const override;
   void EnableControl(Dialog& dialog, int id, bool enable) override;
   bool IsControlEnabled(const Dialog& dialog, int id) const override;
@@ -136,9 +142,9 @@ class HeadlessHost : public WindowHost {
   int MessageBox(Dialog* owner, std::string_view text, std::string_view caption,
                  unsigned type) override;
   void SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) override;
-  bool HasSystemMenu(const Dialog& dialog) const override;
   void AppendSystemMenuSeparator(Dialog& dialog) override;
   void AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) override;
+  void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
   void SetIcon(Dialog& dialog, const Icon* icon, bool big) override;
   bool IsIconic(const Dialog& dialog) const override;
   void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
@@ -146,17 +152,16 @@ class HeadlessHost : public WindowHost {
   void HoldWindow(Dialog& dialog, unsigned milliseconds) override;
   long ElapsedMilliseconds() override;
   void SetClipboard(std::string_view text, std::string_view html) override;
-  std::string ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
-                             std::string_view filter) override;
-  std::string WriteFileAtomically(std::string_view path, std::string_view bytes) override;
+  std::string SaveFile(Dialog& dialog, std::string_view defaultName, std::string_view filter,
+                       std::string_view bytes) override;
   std::optional<std::string> ReadState(std::string_view name) override;
   bool WriteState(std::string_view name, std::string_view bytes) override;
-  void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
   int PixelScale(const Dialog& dialog) const override;
 
  private:
   struct Control {
     const ControlTemplate* source = nullptr;
+    ControlLook look;
     std::string text;
     bool enabled = true;
     bool visible = true;
@@ -174,6 +179,8 @@ class HeadlessHost : public WindowHost {
   };
   Window& Get(const Dialog& dialog) const;
   Control* Find(const Dialog& dialog, int id) const;
+  // An enabled edit that is not read-only: the user's typing reaches it.
+  static bool TakesTyping(const Control* c);
 
   std::vector<std::unique_ptr<Window>> m_windows;
   std::vector<MessageBoxRecord> m_messageBoxes;

@@ -62,11 +62,8 @@ void ClientArea::Press(QMouseEvent* event) {
     m_window.Dispatch(
         [&](Dialog& d) { d.DispatchMouse(Dialog::Mouse::LeftDown, flags, at.x(), at.y()); });
   } else if (event->button() == Qt::RightButton) {
-    m_rightPressOpenedMenu = false;
-    const Dialog* dialog = m_window.Core();
-    const bool dialogsOwn = dialog != nullptr && dialog->OwnsRightButton(CPoint{at.x(), at.y()});
-    if (m_window.HasWindowMenu() && !dialogsOwn) {
-      m_rightPressOpenedMenu = true;
+    if (m_rightButton.Press(m_window.Core(), CPoint{at.x(), at.y()}, m_window.HasWindowMenu()) ==
+        RightButtonRouter::Route::WindowMenu) {
       m_window.ShowWindowMenu(event->globalPosition().toPoint());
       return;
     }
@@ -88,10 +85,7 @@ void ClientArea::mouseReleaseEvent(QMouseEvent* event) {
     m_window.Dispatch(
         [&](Dialog& d) { d.DispatchMouse(Dialog::Mouse::LeftUp, flags, at.x(), at.y()); });
   } else if (event->button() == Qt::RightButton) {
-    if (m_rightPressOpenedMenu) {
-      m_rightPressOpenedMenu = false;
-      return;
-    }
+    if (m_rightButton.Release() == RightButtonRouter::Route::Nowhere) return;
     m_window.Dispatch(
         [&](Dialog& d) { d.DispatchMouse(Dialog::Mouse::RightUp, flags, at.x(), at.y()); });
   }

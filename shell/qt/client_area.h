@@ -4,11 +4,13 @@
 //
 // Where the windowing system gives applications no window menu of their
 // own, a right click offers the dialog's window-menu items instead, except
-// where the right button is the dialog's own (Dialog::OwnsRightButton).
+// where the right button is the dialog's own (RightButtonRouter).
 #pragma once
 
 #include <QRegion>
 #include <QWidget>
+
+#include "platform/right_button.h"
 
 class DialogWindow;
 
@@ -34,6 +36,5 @@ class ClientArea : public QWidget {
 
   DialogWindow& m_window;
   QRegion m_pending;
-  // A right press that opened the window menu: its release is the menu's.
-  bool m_rightPressOpenedMenu = false;
+  RightButtonRouter m_rightButton;
 };

@@ -22,9 +22,17 @@
 #include "shell/qt/template_style.h"
 
 namespace {
-constexpr std::uint32_t kButtonTypeMask = 0xFu;
-constexpr std::uint32_t kStaticTypeMask = 0x1Fu;
-constexpr std::uint32_t kStaticCenter = 0x1u;
+Qt::Alignment HorizontalAlignment(TextAlign align) {
+  switch (align) {
+    case TextAlign::Right:
+      return Qt::AlignRight;
+    case TextAlign::Centre:
+      return Qt::AlignHCenter;
+    case TextAlign::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
 // The shortest period a timer runs at, in milliseconds.
 constexpr unsigned kMinimumTimerPeriod = 10;
 }  // namespace
@@ -58,44 +66,48 @@ QWidget* DialogWindow::Control(int id) const {
 // --- controls from the template ----------------------------------------------
 
 QWidget* DialogWindow::CreateControl(const ControlTemplate& control) {
+  const ControlLook look = DescribeControl(control);
   QWidget* widget = nullptr;
-  switch (control.cls) {
-    case ControlClass::Button:
-      widget = CreateButton(control);
+  switch (look.kind) {
+    case ControlKind::PushButton:
+      widget = CreateButton(control, look);
       break;
-    case ControlClass::Edit:
-      widget = CreateEdit(control);
+    case ControlKind::Edit:
+      widget = CreateEdit(control, look);
       break;
-    case ControlClass::Static:
-      widget = CreateStatic(control);
+    case ControlKind::Text:
+      widget = CreateText(control, look);
+      break;
+    case ControlKind::Picture:
+      widget = CreatePicture(control);
       break;
   }
   widget->setFont(font());
   widget->setProperty("controlId", control.id);
   if (widget->focusPolicy() != Qt::NoFocus) {
-    widget->setFocusPolicy((control.style & WS_TABSTOP) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
+    widget->setFocusPolicy(look.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
   }
-  widget->setEnabled((control.style & WS_DISABLED) == 0);
-  if ((control.style & WS_VISIBLE) == 0) widget->hide();
+  widget->setEnabled(!look.disabled);
+  if (!look.visible) widget->hide();
   return widget;
 }
 
-QWidget* DialogWindow::CreateButton(const ControlTemplate& control) {
+QWidget* DialogWindow::CreateButton(const ControlTemplate& control, const ControlLook& look) {
   auto* button = new QPushButton(ToQString(control.text), this);
   button->setGeometry(ControlRect(control));
   button->setAutoDefault(true);
-  button->setDefault((control.style & kButtonTypeMask) == BS_DEFPUSHBUTTON);
+  button->setDefault(look.defaultButton);
   const int id = control.id;
   connect(button, &QPushButton::clicked, this,
           [this, id] { Dispatch([id](Dialog& d) { d.DispatchCommand(id, BN_CLICKED); }); });
   return button;
 }
 
-QWidget* DialogWindow::CreateEdit(const ControlTemplate& control) {
+QWidget* DialogWindow::CreateEdit(const ControlTemplate& control, const ControlLook& look) {
   auto* edit = new QLineEdit(ToQString(control.text), this);
   edit->setGeometry(ControlRect(control));
   edit->setCursorPosition(0);
-  const bool readOnly = (control.style & ES_READONLY) != 0;
+  const bool readOnly = look.readOnly;
   edit->setReadOnly(readOnly);
   // A read-only box shows the dialog's background, not the white of a box
   // that takes typing.
@@ -105,7 +117,7 @@ QWidget* DialogWindow::CreateEdit(const ControlTemplate& control) {
     palette.setColor(g, QPalette::Base, base);
   }
   edit->setPalette(palette);
-  if ((control.exStyle & WS_EX_STATICEDGE) != 0) {
+  if (look.staticEdge) {
     // A thin sunken edge: dark on the top and left, light on the bottom and
     // right.
     edit->setStyleSheet(
@@ -113,35 +125,34 @@ QWidget* DialogWindow::CreateEdit(const ControlTemplate& control) {
                        "rgb(255, 255, 255) rgb(255, 255, 255) rgb(160, 160, 160); "
                        "background: %1; padding: 0 1px; }")
             .arg(base.name()));
-  } else if ((control.style & WS_BORDER) == 0) {
+  } else if (!look.border) {
     edit->setFrame(false);
   }
   // Typing, pasting, deleting: every change of the text the user makes.
-  // Changes the dialog makes itself are notified by SetControlText.
+  // Changes the dialog makes itself (CWnd::SetWindowText) are notified by
+  // the core, with this signal blocked while the text is set.
   const int id = control.id;
   connect(edit, &QLineEdit::textChanged, this,
           [this, id] { Dispatch([id](Dialog& d) { d.DispatchCommand(id, EN_CHANGE); }); });
   return edit;
 }
 
-QWidget* DialogWindow::CreateStatic(const ControlTemplate& control) {
-  if ((control.style & kStaticTypeMask) == SS_BITMAP) {
-    // A picture control takes the size of its picture.
-    const Bitmap* bitmap = LoadBitmap(control.bitmap);
-    auto* picture = new PictureControl(bitmap != nullptr ? ViewBitmap(*bitmap) : QImage(), this);
-    const QRect rect = ControlRect(control);
-    picture->setGeometry(QRect(rect.topLeft(), picture->Picture().size()));
-    if (picture->Picture().isNull()) picture->hide();
-    return picture;
-  }
+QWidget* DialogWindow::CreatePicture(const ControlTemplate& control) {
+  // A picture control takes the size of its picture.
+  const Bitmap* bitmap = LoadBitmap(control.bitmap);
+  auto* picture = new PictureControl(bitmap != nullptr ? ViewBitmap(*bitmap) : QImage(), this);
+  const QRect rect = ControlRect(control);
+  picture->setGeometry(QRect(rect.topLeft(), picture->Picture().size()));
+  if (picture->Picture().isNull()) picture->hide();
+  return picture;
+}
+
+QWidget* DialogWindow::CreateText(const ControlTemplate& control, const ControlLook& look) {
   auto* label = new QLabel(ToQString(control.text), this);
   label->setGeometry(ControlRect(control));
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
-  Qt::Alignment horizontal = Qt::AlignLeft;
-  if ((control.style & kStaticTypeMask) == SS_RIGHT) horizontal = Qt::AlignRight;
-  if ((control.style & kStaticTypeMask) == kStaticCenter) horizontal = Qt::AlignHCenter;
-  label->setAlignment(horizontal | Qt::AlignVCenter);
+  label->setAlignment(HorizontalAlignment(look.align) | Qt::AlignVCenter);
   // Text labels let clicks through to the window behind them.
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   return label;
@@ -152,7 +163,7 @@ QWidget* DialogWindow::CreateStatic(const ControlTemplate& control) {
 void DialogWindow::PrepareToShow() {
   for (const ControlWidget& c : m_controls) {
     QWidget* w = c.widget;
-    if ((c.source->style & WS_TABSTOP) != 0 && !w->isHidden() && w->isEnabled() &&
+    if (DescribeControl(*c.source).tabStop && !w->isHidden() && w->isEnabled() &&
         w->focusPolicy() != Qt::NoFocus) {
       w->setFocus(Qt::OtherFocusReason);
       break;
@@ -254,23 +265,21 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // --- controls --------------------------------------------------------------------
 
-void DialogWindow::SetControlText(int id, std::string_view text) {
+bool DialogWindow::SetControlTextQuietly(int id, std::string_view text) {
   QWidget* widget = Control(id);
-  if (widget == nullptr) return;
+  if (widget == nullptr) return false;
   const QString value = ToQString(text);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    if (edit->text() == value) return;
-    {
-      const QSignalBlocker quiet(edit);
-      edit->setText(value);
-      edit->setCursorPosition(0);  // a new text shows from its beginning
-    }
-    Dispatch([id](Dialog& d) { d.DispatchCommand(id, EN_CHANGE); });
+    // The core notifies the change; the edit's own signal is the user's.
+    const QSignalBlocker quiet(edit);
+    edit->setText(value);
+    edit->setCursorPosition(0);  // a new text shows from its beginning
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
     button->setText(value);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(value);
   }
+  return true;
 }
 
 std::string DialogWindow::ControlText(int id) const {

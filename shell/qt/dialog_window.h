@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/control_look.h"
 #include "platform/dialog.h"
 #include "platform/resources.h"
 
@@ -69,9 +70,9 @@ class DialogWindow : public QDialog {
   }
 
   // --- controls -------------------------------------------------------------
-  // An actual change of an edit control's text raises its change
-  // notification; setting the same text does nothing.
-  void SetControlText(int id, std::string_view text);
+  // Sets the text with no notification (the core gives it); an edit's new
+  // text shows from its beginning. False when there is no such control.
+  bool SetControlTextQuietly(int id, std::string_view text);
   std::string ControlText(int id) const;
   void EnableControl(int id, bool enable);
   bool IsControlEnabled(int id) const;
@@ -109,9 +110,10 @@ class DialogWindow : public QDialog {
     QWidget* widget;
   };
   QWidget* CreateControl(const ControlTemplate& control);
-  QWidget* CreateButton(const ControlTemplate& control);
-  QWidget* CreateEdit(const ControlTemplate& control);
-  QWidget* CreateStatic(const ControlTemplate& control);
+  QWidget* CreateButton(const ControlTemplate& control, const ControlLook& look);
+  QWidget* CreateEdit(const ControlTemplate& control, const ControlLook& look);
+  QWidget* CreateText(const ControlTemplate& control, const ControlLook& look);
+  QWidget* CreatePicture(const ControlTemplate& control);
   void DeliverPendingClose();
 
   QtHost& m_host;

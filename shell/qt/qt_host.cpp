@@ -136,8 +136,9 @@ void QtHost::EndModal(Dialog& dialog, int result) {
   if (DialogWindow* window = WindowOf(dialog)) window->EndModal(result);
 }
 
-void QtHost::SetControlText(Dialog& dialog, int id, std::string_view text) {
-  if (DialogWindow* window = WindowOf(dialog)) window->SetControlText(id, text);
+bool QtHost::SetControlTextQuietly(Dialog& dialog, int id, std::string_view text) {
+  DialogWindow* window = WindowOf(dialog);
+  return window != nullptr && window->SetControlTextQuietly(id, text);
 }
 
 std::string QtHost::GetControlText(const Dialog& dialog, int id) const {
@@ -175,11 +176,6 @@ int QtHost::MessageBox(Dialog* owner, std::string_view text, std::string_view ca
 
 void QtHost::SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) {
   if (DialogWindow* window = WindowOf(dialog)) window->SetTimer(id, milliseconds);
-}
-
-bool QtHost::HasSystemMenu(const Dialog& dialog) const {
-  const DialogWindow* window = WindowOf(dialog);
-  return window != nullptr && (window->Source().style & WS_SYSMENU) != 0;
 }
 
 void QtHost::AppendSystemMenuSeparator(Dialog& dialog) {
@@ -253,7 +249,10 @@ std::string QtHost::ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
   return ToUtf8(chooser.selectedFiles().constFirst());
 }
 
-std::string QtHost::WriteFileAtomically(std::string_view path, std::string_view bytes) {
+std::string QtHost::SaveFile(Dialog& dialog, std::string_view defaultName, std::string_view filter,
+                             std::string_view bytes) {
+  const std::string path = ChooseSaveFile(dialog, defaultName, filter);
+  if (path.empty()) return {};
   return desktop_files::WriteFileAtomically(path, bytes);
 }
 

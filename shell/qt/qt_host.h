@@ -1,5 +1,11 @@
 // QtHost: the window host on Qt 6 Widgets.
 //
+// Implements every call of WindowHost but HasSystemMenu (the template's
+// WS_SYSMENU, the default): the modal life, the controls, message boxes,
+// timers, the window menu, the icon, the surface, holds, the clock, the
+// clipboard, SaveFile (Qt's save dialog and an atomic write), the kept
+// state (files) and the pixel scale of the window's screen.
+//
 // Each modal dialog gets a DialogWindow built from its template, with a
 // nested event loop of its own; timers are precise Qt timers; message boxes
 // are Qt's. A QApplication must exist for the life of the host.
@@ -30,7 +36,7 @@ class QtHost : public WindowHost {
   int RunModal(Dialog& dialog) override;
   void EndModal(Dialog& dialog, int result) override;
 
-  void SetControlText(Dialog& dialog, int id, std::string_view text) override;
+  bool SetControlTextQuietly(Dialog& dialog, int id, std::string_view text) override;
   std::string GetControlText(const Dialog& dialog, int id) const override;
   void EnableControl(Dialog& dialog, int id, bool enable) override;
   bool IsControlEnabled(const Dialog& dialog, int id) const override;
@@ -43,7 +49,6 @@ class QtHost : public WindowHost {
 
   void SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) override;
 
-  bool HasSystemMenu(const Dialog& dialog) const override;
   void AppendSystemMenuSeparator(Dialog& dialog) override;
   void AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) override;
 
@@ -59,12 +64,9 @@ class QtHost : public WindowHost {
 
   // Text and HTML in one clipboard entry (text/plain and text/html).
   void SetClipboard(std::string_view text, std::string_view html) override;
-  // Qt's save dialog, modal over the dialog's window, opening in the
-  // documents folder with the proposed name; a name typed without the
-  // filter's ending gets it.
-  std::string ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
-                             std::string_view filter) override;
-  std::string WriteFileAtomically(std::string_view path, std::string_view bytes) override;
+  // Qt's save dialog, then desktop_files::WriteFileAtomically.
+  std::string SaveFile(Dialog& dialog, std::string_view defaultName, std::string_view filter,
+                       std::string_view bytes) override;
   // Files named after the state in $XDG_STATE_HOME/trelko/ (by default
   // ~/.local/state/trelko/), written atomically.
   std::optional<std::string> ReadState(std::string_view name) override;
@@ -88,6 +90,10 @@ class QtHost : public WindowHost {
     Dialog* dialog;
     QDialog* box;
   };
+  // Qt's save dialog, modal over the dialog's window, opening in the
+  // documents folder with the proposed name; a name typed without the
+  // filter's ending gets it. The chosen path, "" when cancelled.
+  std::string ChooseSaveFile(Dialog& dialog, std::string_view defaultName, std::string_view filter);
   bool EndLevelsFrom(std::size_t first);
   void Leave();
 

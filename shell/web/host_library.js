@@ -7,7 +7,7 @@ mergeInto(LibraryManager.library, {
   },
   lab_page_add_control: function (level, id, kind, text, x, y, width, height, flags, pixels) {
     var rgba = null;
-    if (kind === 3) rgba = LabPage.rgbaOf(HEAPU32, pixels >> 2, width * height, false);
+    if (kind === page_kind.kPicture) rgba = LabPage.rgbaOf(HEAPU32, pixels >> 2, width * height, false);
     LabPage.addControl(level, id, kind, UTF8ToString(text), x, y, width, height, flags, rgba);
   },
   lab_page_show_window: function (level) { LabPage.showWindow(level); },

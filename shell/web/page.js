@@ -7,15 +7,10 @@
 var LabPage = (function () {
   'use strict';
 
-  var EVENT_MOUSE = 1, EVENT_COMMAND = 2, EVENT_SYSCOMMAND = 3, EVENT_KEY = 4, EVENT_PAINT = 5,
-      EVENT_VISIBILITY = 6, EVENT_MENU_KEY = 7, EVENT_BOX_ANSWERED = 8;
-  var MOUSE_LEFT_DOWN = 0, MOUSE_LEFT_UP = 1, MOUSE_RIGHT_DOWN = 2, MOUSE_RIGHT_UP = 3,
-      MOUSE_MOVE = 4;
-  var MK_LBUTTON = 1, MK_RBUTTON = 2;
-  var BN_CLICKED = 0, EN_CHANGE = 0x300, SC_CLOSE = 0xF060;
-  var VK_RETURN = 0x0D, VK_ESCAPE = 0x1B;
-  var FLAG_VISIBLE = 0x1, FLAG_DISABLED = 0x2, FLAG_TABSTOP = 0x4, FLAG_DEFAULT = 0x8,
-      FLAG_READONLY = 0x10, FLAG_STATICEDGE = 0x20, FLAG_BORDER = 0x40, FLAG_RIGHT = 0x80;
+  // The numbers shared with the C++ host come from page_calls.h, written
+  // by the build as the objects page_event, page_control, page_kind and
+  // page_input before this script.
+  var EVENT = page_event, FLAG = page_control, KIND = page_kind, IN = page_input;
   // A finger held this long without moving is the right button.
   var HOLD_MS = 500;
   // A finger that moves this far (CSS pixels) before then is the left one.
@@ -79,7 +74,7 @@ var LabPage = (function () {
       close.tabIndex = -1;
       close.title = 'Tanca';
       close.textContent = '\u00d7';
-      close.addEventListener('click', function () { push(EVENT_SYSCOMMAND, level, SC_CLOSE); });
+      close.addEventListener('click', function () { push(EVENT.kSysCommand, level, IN.kClose); });
       bar.appendChild(title);
       bar.appendChild(close);
       root.appendChild(bar);
@@ -114,31 +109,32 @@ var LabPage = (function () {
   function addControl(level, id, kind, text, x, y, width, height, flags, rgba) {
     var w = windows[level];
     var el;
-    if (kind === 0) {
+    if (kind === KIND.kPushButton) {
       el = document.createElement('button');
       el.type = 'button';
       el.textContent = text;
-      if (flags & FLAG_DEFAULT) el.classList.add('lab-default');
-      el.addEventListener('click', function () { push(EVENT_COMMAND, level, id, BN_CLICKED); });
-    } else if (kind === 1) {
+      if (flags & FLAG.kDefault) el.classList.add('lab-default');
+      el.addEventListener('click', function () { push(EVENT.kCommand, level, id, IN.kClicked); });
+    } else if (kind === KIND.kEdit) {
       el = document.createElement('input');
       el.type = 'text';
       el.value = text;
       el.spellcheck = false;
       el.autocomplete = 'off';
-      if (flags & FLAG_READONLY) {
+      if (flags & FLAG.kReadOnly) {
         el.readOnly = true;
         el.style.background = w.background;
       }
-      if (flags & FLAG_STATICEDGE) el.classList.add('lab-static-edge');
-      else if (flags & FLAG_BORDER) el.classList.add('lab-border');
+      if (flags & FLAG.kStaticEdge) el.classList.add('lab-static-edge');
+      else if (flags & FLAG.kBorder) el.classList.add('lab-border');
       // Every change the student makes: typing, pasting, deleting.
-      el.addEventListener('input', function () { push(EVENT_COMMAND, level, id, EN_CHANGE); });
-    } else if (kind === 2) {
+      el.addEventListener('input', function () { push(EVENT.kCommand, level, id, IN.kChange); });
+    } else if (kind === KIND.kText) {
       el = document.createElement('div');
       el.className = 'lab-label';
       el.textContent = text;
-      if (flags & FLAG_RIGHT) el.style.textAlign = 'right';
+      if (flags & FLAG.kRight) el.style.textAlign = 'right';
+      else if (flags & FLAG.kCentre) el.style.textAlign = 'center';
     } else {
       el = document.createElement('canvas');
       el.className = 'lab-picture';
@@ -154,11 +150,13 @@ var LabPage = (function () {
     el.style.height = height + 'px';
     // The template's first control lies on top.
     el.style.zIndex = String(1000 - w.order.length);
-    if (kind === 0 || kind === 1) el.tabIndex = (flags & FLAG_TABSTOP) ? 0 : -1;
-    if (flags & FLAG_DISABLED) el.disabled = true;
-    if (!(flags & FLAG_VISIBLE)) el.hidden = true;
+    if (kind === KIND.kPushButton || kind === KIND.kEdit) {
+      el.tabIndex = (flags & FLAG.kTabStop) ? 0 : -1;
+    }
+    if (flags & FLAG.kDisabled) el.disabled = true;
+    if (!(flags & FLAG.kVisible)) el.hidden = true;
     if (id !== -1 && !w.controls.has(id)) w.controls.set(id, el);
-    w.order.push({el: el, tabStop: (flags & FLAG_TABSTOP) !== 0});
+    w.order.push({el: el, tabStop: (flags & FLAG.kTabStop) !== 0});
     w.client.appendChild(el);
   }
 
@@ -312,10 +310,10 @@ var LabPage = (function () {
   }
 
   function buttonFlags(buttons) {
-    return ((buttons & 1) ? MK_LBUTTON : 0) | ((buttons & 2) ? MK_RBUTTON : 0);
+    return ((buttons & 1) ? IN.kLeftButton : 0) | ((buttons & 2) ? IN.kRightButton : 0);
   }
 
-  function mouse(w, kind, flags, p) { push(EVENT_MOUSE, w.level, kind, flags, p[0], p[1]); }
+  function mouse(w, kind, flags, p) { push(EVENT.kMouse, w.level, kind, flags, p[0], p[1]); }
 
   function wireMouse(w) {
     var canvas = w.canvas;
@@ -324,7 +322,7 @@ var LabPage = (function () {
       if (e.button !== 0 && e.button !== 2) return;
       // The drag stays the window's when it leaves the canvas.
       canvas.setPointerCapture(e.pointerId);
-      mouse(w, e.button === 0 ? MOUSE_LEFT_DOWN : MOUSE_RIGHT_DOWN, buttonFlags(e.buttons),
+      mouse(w, e.button === 0 ? IN.kLeftDown : IN.kRightDown, buttonFlags(e.buttons),
             clientPoint(w, e));
     });
     canvas.addEventListener('pointermove', function (e) {
@@ -333,17 +331,17 @@ var LabPage = (function () {
       // A second button pressed or released during a drag.
       if (e.button === 0 || e.button === 2) {
         var down = (e.buttons & (e.button === 0 ? 1 : 2)) !== 0;
-        var kind = e.button === 0 ? (down ? MOUSE_LEFT_DOWN : MOUSE_LEFT_UP)
-                                  : (down ? MOUSE_RIGHT_DOWN : MOUSE_RIGHT_UP);
+        var kind = e.button === 0 ? (down ? IN.kLeftDown : IN.kLeftUp)
+                                  : (down ? IN.kRightDown : IN.kRightUp);
         mouse(w, kind, buttonFlags(e.buttons), p);
         return;
       }
-      mouse(w, MOUSE_MOVE, buttonFlags(e.buttons), p);
+      mouse(w, IN.kMove, buttonFlags(e.buttons), p);
     });
     canvas.addEventListener('pointerup', function (e) {
       if (e.pointerType === 'touch') { fingerUp(w, e); return; }
       if (e.button !== 0 && e.button !== 2) return;
-      mouse(w, e.button === 0 ? MOUSE_LEFT_UP : MOUSE_RIGHT_UP, buttonFlags(e.buttons),
+      mouse(w, e.button === 0 ? IN.kLeftUp : IN.kRightUp, buttonFlags(e.buttons),
             clientPoint(w, e));
     });
     canvas.addEventListener('pointercancel', function (e) {
@@ -363,7 +361,7 @@ var LabPage = (function () {
     t.timer = setTimeout(function () {
       if (t.mode !== 'pending') return;
       t.mode = 'right';
-      mouse(w, MOUSE_RIGHT_DOWN, MK_RBUTTON, t.start);
+      mouse(w, IN.kRightDown, IN.kRightButton, t.start);
     }, HOLD_MS);
     w.touch = t;
   }
@@ -376,9 +374,9 @@ var LabPage = (function () {
       if (Math.hypot(e.clientX - t.x, e.clientY - t.y) < MOVE_SLOP) return;
       clearTimeout(t.timer);
       t.mode = 'left';
-      mouse(w, MOUSE_LEFT_DOWN, MK_LBUTTON, t.start);
+      mouse(w, IN.kLeftDown, IN.kLeftButton, t.start);
     }
-    mouse(w, MOUSE_MOVE, t.mode === 'left' ? MK_LBUTTON : MK_RBUTTON, p);
+    mouse(w, IN.kMove, t.mode === 'left' ? IN.kLeftButton : IN.kRightButton, p);
   }
 
   function fingerUp(w, e) {
@@ -388,10 +386,10 @@ var LabPage = (function () {
     w.touch = null;
     var p = clientPoint(w, e);
     if (t.mode === 'pending') {
-      mouse(w, MOUSE_LEFT_DOWN, MK_LBUTTON, t.start);
-      mouse(w, MOUSE_LEFT_UP, 0, p);
+      mouse(w, IN.kLeftDown, IN.kLeftButton, t.start);
+      mouse(w, IN.kLeftUp, 0, p);
     } else {
-      mouse(w, t.mode === 'left' ? MOUSE_LEFT_UP : MOUSE_RIGHT_UP, 0, p);
+      mouse(w, t.mode === 'left' ? IN.kLeftUp : IN.kRightUp, 0, p);
     }
   }
 
@@ -424,14 +422,14 @@ var LabPage = (function () {
       // any other control it presses the default button.
       if (e.target.tagName === 'BUTTON') return;
       e.preventDefault();
-      push(EVENT_KEY, w.level, VK_RETURN);
+      push(EVENT.kKey, w.level, IN.kReturn);
     } else if (e.key === 'Escape') {
       e.preventDefault();
       if (menu !== null) { closeMenu(); return; }
-      push(EVENT_KEY, w.level, VK_ESCAPE);
+      push(EVENT.kKey, w.level, IN.kEscape);
     } else if (e.key === 'F1') {
       e.preventDefault();
-      push(EVENT_MENU_KEY, w.level);
+      push(EVENT.kMenuKey, w.level);
     }
   }
 
@@ -479,7 +477,7 @@ var LabPage = (function () {
       b.disabled = !item.enabled;
       b.addEventListener('click', function () {
         closeMenu();
-        push(EVENT_SYSCOMMAND, level, item.command);
+        push(EVENT.kSysCommand, level, item.command);
       });
       el.appendChild(b);
     });
@@ -531,7 +529,7 @@ var LabPage = (function () {
     d.appendChild(row);
     d.addEventListener('close', function () {
       d.remove();
-      push(EVENT_BOX_ANSWERED, -1, number);
+      push(EVENT.kBoxAnswered, -1, number);
     });
     document.body.appendChild(d);
     d.showModal();
@@ -609,7 +607,7 @@ var LabPage = (function () {
   }
 
   function start(module) {
-    document.addEventListener('visibilitychange', function () { push(EVENT_VISIBILITY, -1); });
+    document.addEventListener('visibilitychange', function () { push(EVENT.kVisibility, -1); });
     document.addEventListener('keydown', pageKey);
     // The browser's own menu never comes up over the lab.
     document.addEventListener('contextmenu', function (e) { e.preventDefault(); });
@@ -646,7 +644,7 @@ var LabPage = (function () {
     waitEvent: waitEvent, hidden: hidden, messageBox: messageBox, nextFrame: nextFrame,
     start: start, firstFrame: function () { return firstFrame; },
     // The innermost window paints itself whole again.
-    repaint: function () { push(EVENT_PAINT, topLevel()); },
+    repaint: function () { push(EVENT.kPaint, topLevel()); },
     pending: function () { return queue.length; }
   };
 })();

@@ -12,7 +12,8 @@ extern "C" {
 // dialogs' own colour, behind read-only boxes); fontPixels: the controls'.
 void lab_page_open_window(int level, const char* caption, int width, int height, int framed,
                           unsigned background, int fontPixels);
-// kind: 0 push button, 1 edit, 2 text, 3 picture (pixels, width x height).
+// kind: page_kind (a picture comes with its pixels, width x height);
+// flags: page_control.
 void lab_page_add_control(int level, int id, int kind, const char* text, int x, int y, int width,
                           int height, unsigned flags, const std::uint32_t* pixels);
 // Shows the window and puts the focus into its first control that takes it.
@@ -62,6 +63,11 @@ int lab_page_open_message_box(const char* text, const char* caption);
 void lab_page_next_frame();
 }
 
+// The numbers below are the page's too: the build writes every constant of
+// these namespaces into a script object of the same name that comes before
+// page.js (page_constants.cmake), so each is written here only. Keep them
+// plain: `constexpr int|unsigned kName = number;`.
+
 // The events of the page, as lab_page_next_event gives them:
 // {kind, level, a, b, c, d}.
 namespace page_event {
@@ -85,4 +91,30 @@ constexpr unsigned kReadOnly = 0x10;
 constexpr unsigned kStaticEdge = 0x20;
 constexpr unsigned kBorder = 0x40;
 constexpr unsigned kRight = 0x80;
+constexpr unsigned kCentre = 0x100;
 }  // namespace page_control
+
+// The kinds of control for lab_page_add_control.
+namespace page_kind {
+constexpr int kPushButton = 0;
+constexpr int kEdit = 1;
+constexpr int kText = 2;
+constexpr int kPicture = 3;
+}  // namespace page_kind
+
+// The core's input numbers that the page sends back in its events
+// (web_host.cpp checks them against platform/dialog.h).
+namespace page_input {
+constexpr int kLeftDown = 0;  // Dialog::Mouse
+constexpr int kLeftUp = 1;
+constexpr int kRightDown = 2;
+constexpr int kRightUp = 3;
+constexpr int kMove = 4;
+constexpr unsigned kLeftButton = 0x1;  // MK_LBUTTON
+constexpr unsigned kRightButton = 0x2;
+constexpr int kClicked = 0;          // BN_CLICKED
+constexpr int kChange = 0x300;       // EN_CHANGE
+constexpr unsigned kClose = 0xF060;  // SC_CLOSE
+constexpr int kReturn = 0x0D;        // VK_RETURN
+constexpr int kEscape = 0x1B;
+}  // namespace page_input

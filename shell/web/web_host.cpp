@@ -6,32 +6,45 @@
 #include <cstdlib>
 
 #include "platform/color.h"
+#include "platform/control_look.h"
 #include "platform/resources.h"
 #include "platform/surface_rgba.h"
 #include "shell/web/page_calls.h"
 
 namespace {
-constexpr std::uint32_t kButtonTypeMask = 0xFu;
-constexpr std::uint32_t kStaticTypeMask = 0x1Fu;
 // The shortest period a timer runs at, in milliseconds.
 constexpr unsigned kMinimumTimerPeriod = 10;
 
+// The page sends the core's own numbers back in its events.
+static_assert(page_input::kLeftDown == static_cast<int>(Dialog::Mouse::LeftDown) &&
+              page_input::kLeftUp == static_cast<int>(Dialog::Mouse::LeftUp) &&
+              page_input::kRightDown == static_cast<int>(Dialog::Mouse::RightDown) &&
+              page_input::kRightUp == static_cast<int>(Dialog::Mouse::RightUp) &&
+              page_input::kMove == static_cast<int>(Dialog::Mouse::Move));
+static_assert(page_input::kLeftButton == MK_LBUTTON && page_input::kRightButton == MK_RBUTTON);
+static_assert(page_input::kClicked == BN_CLICKED && page_input::kChange == EN_CHANGE &&
+              page_input::kClose == SC_CLOSE);
+static_assert(page_input::kReturn == VK_RETURN && page_input::kEscape == VK_ESCAPE);
+
 std::string Text(std::string_view text) { return std::string(text); }
 
-unsigned ControlFlags(const ControlTemplate& c) {
+// The page's kinds are the core's, in the same order.
+static_assert(page_kind::kPushButton == static_cast<int>(ControlKind::PushButton) &&
+              page_kind::kEdit == static_cast<int>(ControlKind::Edit) &&
+              page_kind::kText == static_cast<int>(ControlKind::Text) &&
+              page_kind::kPicture == static_cast<int>(ControlKind::Picture));
+
+unsigned PageFlags(const ControlLook& look) {
   unsigned flags = 0;
-  if ((c.style & WS_VISIBLE) != 0) flags |= page_control::kVisible;
-  if ((c.style & WS_DISABLED) != 0) flags |= page_control::kDisabled;
-  if ((c.style & WS_TABSTOP) != 0) flags |= page_control::kTabStop;
-  if (c.cls == ControlClass::Button && (c.style & kButtonTypeMask) == BS_DEFPUSHBUTTON) {
-    flags |= page_control::kDefault;
-  }
-  if (c.cls == ControlClass::Edit && (c.style & ES_READONLY) != 0) flags |= page_control::kReadOnly;
-  if ((c.exStyle & WS_EX_STATICEDGE) != 0) flags |= page_control::kStaticEdge;
-  if ((c.style & WS_BORDER) != 0) flags |= page_control::kBorder;
-  if (c.cls == ControlClass::Static && (c.style & kStaticTypeMask) == SS_RIGHT) {
-    flags |= page_control::kRight;
-  }
+  if (look.visible) flags |= page_control::kVisible;
+  if (look.disabled) flags |= page_control::kDisabled;
+  if (look.tabStop) flags |= page_control::kTabStop;
+  if (look.defaultButton) flags |= page_control::kDefault;
+  if (look.readOnly) flags |= page_control::kReadOnly;
+  if (look.staticEdge) flags |= page_control::kStaticEdge;
+  if (look.border) flags |= page_control::kBorder;
+  if (look.align == TextAlign::Right) flags |= page_control::kRight;
+  if (look.align == TextAlign::Centre) flags |= page_control::kCentre;
   return flags;
 }
 
@@ -42,9 +55,6 @@ int FontPixels(const DialogTemplate& source) {
   return points * 96 / 72;
 }
 
-bool IsPicture(const ControlTemplate& c) {
-  return c.cls == ControlClass::Static && (c.style & kStaticTypeMask) == SS_BITMAP;
-}
 }  // namespace
 
 WebHost::WebHost() : m_start(emscripten_get_now()), m_hidden(lab_page_hidden() != 0) {}
@@ -97,25 +107,21 @@ int WebHost::RunModal(Dialog& dialog) {
 
 void WebHost::AddControls(const Window& window) {
   for (const ControlTemplate& c : window.source->controls) {
+    const ControlLook look = DescribeControl(c);
     const int x = DialogUnitsToPixelsX(c.x);
     const int y = DialogUnitsToPixelsY(c.y);
-    if (IsPicture(c)) {
+    if (look.kind == ControlKind::Picture) {
       // A picture control takes the size of its picture.
       const Bitmap* bitmap = LoadBitmap(c.bitmap);
       if (bitmap == nullptr) continue;
-      lab_page_add_control(window.level, c.id, 3, "", x, y, bitmap->width, bitmap->height,
-                           ControlFlags(c), bitmap->pixels);
+      lab_page_add_control(window.level, c.id, page_kind::kPicture, "", x, y, bitmap->width,
+                           bitmap->height, PageFlags(look), bitmap->pixels);
       continue;
     }
-    const int kind = c.cls == ControlClass::Button ? 0 : c.cls == ControlClass::Edit ? 1 : 2;
-    lab_page_add_control(window.level, c.id, kind, Text(c.text).c_str(), x, y,
-                         DialogUnitsToPixelsX(c.cx), DialogUnitsToPixelsY(c.cy), ControlFlags(c),
+    lab_page_add_control(window.level, c.id, static_cast<int>(look.kind), Text(c.text).c_str(), x,
+                         y, DialogUnitsToPixelsX(c.cx), DialogUnitsToPixelsY(c.cy), PageFlags(look),
                          nullptr);
   }
-}
-
-void WebHost::EndModal(Dialog&, int) {
-  // The loop sees the dialog ending (Dialog::IsEnding) at its next turn.
 }
 
 template <typename Done>
@@ -215,16 +221,13 @@ void WebHost::DeliverMouse(Window& window, const Event& event) {
   const unsigned flags = static_cast<unsigned>(event.b);
   const CPoint at{event.c, event.d};
   if (kind == Dialog::Mouse::RightDown) {
-    window.rightPressOpenedMenu = false;
-    const bool owned = dialog.OwnsRightButton(at);
-    if (window.menuItems > 0 && !owned) {
-      window.rightPressOpenedMenu = true;
+    if (window.rightButton.Press(&dialog, at, window.menuItems > 0) ==
+        RightButtonRouter::Route::WindowMenu) {
       lab_page_show_menu(window.level, at.x, at.y);
       return;
     }
-  } else if (kind == Dialog::Mouse::RightUp && window.rightPressOpenedMenu) {
-    // The release of the press that opened the menu is the menu's.
-    window.rightPressOpenedMenu = false;
+  } else if (kind == Dialog::Mouse::RightUp &&
+             window.rightButton.Release() == RightButtonRouter::Route::Nowhere) {
     return;
   }
   dialog.DispatchMouse(kind, flags, at.x, at.y);
@@ -232,17 +235,11 @@ void WebHost::DeliverMouse(Window& window, const Event& event) {
 
 // --- controls ------------------------------------------------------------------
 
-void WebHost::SetControlText(Dialog& dialog, int id, std::string_view text) {
+bool WebHost::SetControlTextQuietly(Dialog& dialog, int id, std::string_view text) {
   const Window* window = WindowOf(dialog);
-  if (window == nullptr) return;
-  if (lab_page_set_text(window->level, id, Text(text).c_str()) == 0) return;
-  // A change of an edit's text is notified, as typing is.
-  for (const ControlTemplate& c : window->source->controls) {
-    if (c.id == id && c.cls == ControlClass::Edit) {
-      dialog.DispatchCommand(id, EN_CHANGE);
-      return;
-    }
-  }
+  if (window == nullptr) return false;
+  lab_page_set_text(window->level, id, Text(text).c_str());
+  return true;
 }
 
 std::string WebHost::GetControlText(const Dialog& dialog, int id) const {
@@ -294,11 +291,6 @@ void WebHost::SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) {
   window->timers.push_back(Timer{id, period, due});
 }
 
-bool WebHost::HasSystemMenu(const Dialog& dialog) const {
-  const Window* window = WindowOf(dialog);
-  return window != nullptr && (window->source->style & WS_SYSMENU) != 0;
-}
-
 void WebHost::AppendSystemMenuSeparator(Dialog& dialog) {
   // The page's menu holds only the items; a separator before the first item
   // would separate nothing.
@@ -319,8 +311,6 @@ void WebHost::SetIcon(Dialog&, const Icon* icon, bool big) {
   const IconImage& image = big ? icon->large : icon->small;
   if (image.argb != nullptr && image.size > 0) lab_page_set_icon(image.argb, image.size);
 }
-
-bool WebHost::IsIconic(const Dialog&) const { return false; }
 
 // --- the surface -------------------------------------------------------------------
 
@@ -357,12 +347,9 @@ void WebHost::SetClipboard(std::string_view text, std::string_view html) {
   lab_page_set_clipboard(Text(text).c_str(), Text(html).c_str());
 }
 
-std::string WebHost::ChooseSaveFile(Dialog&, std::string_view defaultName, std::string_view) {
-  return Text(defaultName);
-}
-
-std::string WebHost::WriteFileAtomically(std::string_view path, std::string_view bytes) {
-  lab_page_download(Text(path).c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()),
+std::string WebHost::SaveFile(Dialog&, std::string_view defaultName, std::string_view,
+                              std::string_view bytes) {
+  lab_page_download(Text(defaultName).c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()),
                     static_cast<int>(bytes.size()));
   return std::string();
 }
@@ -386,9 +373,4 @@ void WebHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable
   if (const Window* window = WindowOf(dialog)) {
     lab_page_enable_menu_item(window->level, command, enable ? 1 : 0);
   }
-}
-
-int WebHost::PixelScale(const Dialog&) const {
-  // The surface's pixels are the canvas's; the browser scales them.
-  return 1;
 }

@@ -1,5 +1,14 @@
 // WebHost: the window host in a web page.
 //
+// Implements: RunModal, the controls, MessageBox, SetTimer, the window
+// menu's items (a context menu of the page) and EnableSystemMenuItem,
+// SetIcon (the page's icon), SurfaceChanged, PresentNow, HoldWindow,
+// ElapsedMilliseconds, SetClipboard, SaveFile (a download), ReadState and
+// WriteState (local storage).
+// Leaves to WindowHost's defaults: EndModal (the loop sees the dialog
+// ending), HasSystemMenu (the template's), IsIconic (a page is never
+// minimised), PixelScale (the browser scales the canvas).
+//
 // Each modal dialog is a window of the page: a canvas showing the dialog's
 // surface, with real HTML controls at the template's places over it. The
 // whole program runs as one coroutine (Asyncify): a modal loop (of a dialog
@@ -18,6 +27,7 @@
 #include <vector>
 
 #include "platform/dialog.h"
+#include "platform/right_button.h"
 #include "platform/window_host.h"
 
 class WebHost : public WindowHost {
@@ -31,8 +41,7 @@ class WebHost : public WindowHost {
   Dialog* OutermostDialog() const;
 
   int RunModal(Dialog& dialog) override;
-  void EndModal(Dialog& dialog, int result) override;
-  void SetControlText(Dialog& dialog, int id, std::string_view text) override;
+  bool SetControlTextQuietly(Dialog& dialog, int id, std::string_view text) override;
   std::string GetControlText(const Dialog& dialog, int id) const override;
   void EnableControl(Dialog& dialog, int id, bool enable) override;
   bool IsControlEnabled(const Dialog& dialog, int id) const override;
@@ -40,11 +49,10 @@ class WebHost : public WindowHost {
   int MessageBox(Dialog* owner, std::string_view text, std::string_view caption,
                  unsigned type) override;
   void SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) override;
-  bool HasSystemMenu(const Dialog& dialog) const override;
   void AppendSystemMenuSeparator(Dialog& dialog) override;
   void AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) override;
+  void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
   void SetIcon(Dialog& dialog, const Icon* icon, bool big) override;
-  bool IsIconic(const Dialog& dialog) const override;
   void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
   void PresentNow(Dialog& dialog) override;
   void HoldWindow(Dialog& dialog, unsigned milliseconds) override;
@@ -52,14 +60,11 @@ class WebHost : public WindowHost {
   void SetClipboard(std::string_view text, std::string_view html) override;
   // The page has no save dialog: the file goes to the browser's downloads
   // under its default name (the browser asks where, if it is set to).
-  std::string ChooseSaveFile(Dialog& dialog, std::string_view defaultName,
-                             std::string_view filter) override;
-  std::string WriteFileAtomically(std::string_view path, std::string_view bytes) override;
+  std::string SaveFile(Dialog& dialog, std::string_view defaultName, std::string_view filter,
+                       std::string_view bytes) override;
   // The browser's local storage of the page, one entry per name.
   std::optional<std::string> ReadState(std::string_view name) override;
   bool WriteState(std::string_view name, std::string_view bytes) override;
-  void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
-  int PixelScale(const Dialog& dialog) const override;
 
  private:
   struct Timer {
@@ -73,7 +78,7 @@ class WebHost : public WindowHost {
     const DialogTemplate* source = nullptr;
     std::vector<Timer> timers;
     int menuItems = 0;
-    bool rightPressOpenedMenu = false;
+    RightButtonRouter rightButton;
   };
   struct Event {
     int kind, level, a, b, c, d;

@@ -138,8 +138,8 @@ TEST(QtHost, EditChangesAreNotifiedOncePerActualChange) {
   RunScripted(dialog, [&dialog](DialogWindow& w) {
     WindowHost& host = GetWindowHost();
     dialog.log.clear();
-    host.SetControlText(dialog, IDC_OSCILLATIONS, "12");
-    host.SetControlText(dialog, IDC_OSCILLATIONS, "12");
+    dialog.GetDlgItem(IDC_OSCILLATIONS).SetWindowText("12");
+    dialog.GetDlgItem(IDC_OSCILLATIONS).SetWindowText("12");
     EXPECT_EQ(dialog.Count("Command 1002 768"), 1);
 
     QLineEdit* edit = Edit(w, IDC_OSCILLATIONS);
@@ -152,7 +152,7 @@ TEST(QtHost, EditChangesAreNotifiedOncePerActualChange) {
     // Texts are UTF-8 both ways; a new text shows from its beginning.
     const std::string text =
         " Fes mesures per determinar la constant el\u00e0stica i despr\u00e9s g";
-    host.SetControlText(dialog, IDC_MESSAGE, text);
+    dialog.GetDlgItem(IDC_MESSAGE).SetWindowText(text);
     EXPECT_EQ(host.GetControlText(dialog, IDC_MESSAGE), text);
     EXPECT_EQ(Edit(w, IDC_MESSAGE)->cursorPosition(), 0);
 
