@@ -112,18 +112,13 @@ TEST_F(LabSeriesTest, ARestoreSwapsSoItCanBeUndone) {
 }
 
 // The lab started with a kept text already in the state.
-class LabStartupSeriesTest : public ::testing::Test {
+class LabStartupSeriesTest : public ::testing::Test, protected LabSession {
  protected:
   void Start(const std::string& kept) {
     host->State()[kKeptSeriesName] = kept;
-    host->Open(dlg);
+    Open();
   }
-  void TearDown() override {
-    if (host->IsOpen(dlg)) host->Close(dlg);
-  }
-  LabResourcesInstalled resources;
-  ScopedHeadlessHost host;
-  CLabDlg dlg;
+  void TearDown() override { Close(); }
 };
 
 TEST_F(LabStartupSeriesTest, TheLastRunsTableIsThePreviousSeries) {
