@@ -10,6 +10,7 @@
 #include "platform/dc.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
+#include "res/lab_layout.h"
 #include "res/resource_ids.h"
 #include "shell/headless/headless_host.h"
 
@@ -36,12 +37,12 @@ void InstallPictures() {
   InstallResources(store.table);
 }
 
-// Client points of the controls for the panel at (241, 20).
-constexpr CPoint kSwitchOn{270, 56};   // the rocker's lower part, while off
-constexpr CPoint kSwitchOff{270, 43};  // its upper part, while on
-constexpr CPoint kReset{270, 82};
-constexpr CPoint kStart{340, 82};
-constexpr CPoint kStop{377, 82};
+// Client points of the controls for the panel at its place in the lab.
+constexpr CPoint kSwitchOn = layout::kPowerOnPoint;    // the rocker's lower part, while off
+constexpr CPoint kSwitchOff = layout::kPowerOffPoint;  // its upper part, while on
+constexpr CPoint kReset = layout::kResetPoint;
+constexpr CPoint kStart = layout::kStartPoint;
+constexpr CPoint kStop = layout::kStopPoint;
 constexpr CPoint kNowhere{200, 200};
 constexpr const char* kBlank = "      ";
 
@@ -49,7 +50,7 @@ class StopwatchTest : public ::testing::Test {
  protected:
   StopwatchTest() {
     InstallPictures();
-    watch.Init(241, 20);
+    watch.Init(layout::kStopwatchOrigin.x, layout::kStopwatchOrigin.y);
   }
 
   int Click(CPoint p) { return watch.OnClick(dc, p.x, p.y); }
