@@ -17,7 +17,8 @@
 #                          that was there); status 1, with a message on
 #                          stderr, when no server answers.
 #   xvfb_stop              stops the server xvfb_start started, if any.
-#   xvfb_answers [display] status 0 while the server answers with its screen.
+#   xvfb_answers [display] status 0 while the server (by default the one
+#                          started, else $DISPLAY) answers with its screen.
 #   x_window_of_size PID WxH
 #                          prints the id of the program's visible window of
 #                          that client size, waiting for it up to 10 s.
@@ -30,7 +31,7 @@ XVFB_DISPLAY=""
 XVFB_PID=""
 
 xvfb_answers() {
-  [ "$(DISPLAY=${1:-$XVFB_DISPLAY} xdotool getdisplaygeometry 2>/dev/null)" = "1024 768" ]
+  [ "$(DISPLAY=${1:-${XVFB_DISPLAY:-${DISPLAY:-}}} xdotool getdisplaygeometry 2>/dev/null)" = "1024 768" ]
 }
 
 # One server on $1 ("" for the first free display); 0 once it answers.
