@@ -23,12 +23,17 @@ std::string Number(double v) {
   return text;
 }
 
-std::string Point(CPoint p) { return "[" + std::to_string(p.x) + ", " + std::to_string(p.y) + "]"; }
+std::string Point(CPoint p) {
+  char text[48];
+  std::snprintf(text, sizeof text, "[%d, %d]", p.x, p.y);
+  return text;
+}
 
 std::string BoxOf(const layout::Box& b) {
-  return "{\"left\": " + std::to_string(b.left) + ", \"top\": " + std::to_string(b.top) +
-         ", \"width\": " + std::to_string(b.width) + ", \"height\": " + std::to_string(b.height) +
-         "}";
+  char text[96];
+  std::snprintf(text, sizeof text, "{\"left\": %d, \"top\": %d, \"width\": %d, \"height\": %d}",
+                b.left, b.top, b.width, b.height);
+  return text;
 }
 
 std::string Text() {
