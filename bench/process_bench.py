@@ -583,6 +583,16 @@ def process_rows(result):
         m = median(values or [])
         return fallback if m is None else m
 
+    def startup_ratio_row(figure, key, spread_key, target):
+        """Lab / floor of a start-up figure, met at 1.3 x or less."""
+        r = ratio(lab[key], floor[key])
+        if r is not None:
+            r = median_or(spread.get(spread_key), r)
+        return (figure,
+                with_spread(num(r, ".2f") + (" x" if r is not None else ""),
+                            spread.get(spread_key), ".2f", " x"),
+                target, met(None if r is None else r <= 1.3))
+
     rows = []
     for name, f in (("lab", lab), ("floor", floor)):
         rows.append((f"{name}: CPU, s per min", num(f["cpu_s_per_min"], ".2f"), "", ""))
@@ -608,23 +618,13 @@ def process_rows(result):
             value = ("n/a (reported no frame)" if f.get("startup_reported") else
                      "n/a (no report)")
         rows.append((f"{name}: start-up to first frame (own report, median), ms", value, "", ""))
-    r = ratio(lab["first_frame_ms"], floor["first_frame_ms"])
-    if r is not None:
-        r = median_or(spread.get("startup"), r)
-    rows.append(("start-up, lab / floor",
-                 with_spread(num(r, ".2f") + (" x" if r is not None else ""), spread.get("startup"),
-                             ".2f", " x"),
-                 "<= 1.3 x", met(None if r is None else r <= 1.3)))
+    rows.append(startup_ratio_row("start-up, lab / floor", "first_frame_ms", "startup",
+                                  "<= 1.3 x"))
     for name, f in (("lab", lab), ("floor", floor)):
         rows.append((f"{name}: launch to window mapped (script, median), ms",
                      num(f["mapped_ms"], ".0f"), "", ""))
-    r = ratio(lab["mapped_ms"], floor["mapped_ms"])
-    if r is not None:
-        r = median_or(spread.get("mapped"), r)
-    rows.append(("launch to window mapped, lab / floor",
-                 with_spread(num(r, ".2f") + (" x" if r is not None else ""), spread.get("mapped"),
-                             ".2f", " x"),
-                 "(<= 1.3 x)", met(None if r is None else r <= 1.3)))
+    rows.append(startup_ratio_row("launch to window mapped, lab / floor", "mapped_ms", "mapped",
+                                  "(<= 1.3 x)"))
     for name, f in (("lab", lab), ("floor", floor)):
         if f["ticks"] is None or not f["expected_ticks"]:
             rows.append((f"{name}: timer ticks / expected", "n/a", ">= 99 %", "n/a"))
