@@ -6,9 +6,9 @@ import path from 'node:path';
 import {after, before, describe, test} from 'node:test';
 
 import {
-  ballPixel, canvasPixels, ctl, emptyPeg, enabled, enterLab, fileUrl, idle, launchBrowser,
-  openPage, pagePoint, pressAt, probe, sleep, sourceDir, startServer, STOPWATCH, text,
-  timeOscillations, waitForTitle, weightOnRack, win,
+  ballPixel, ballXNowAndLater, canvasPixels, ctl, emptyPeg, enabled, enterLab, fileUrl, idle,
+  launchBrowser, openPage, pagePoint, pressAt, probe, sleep, sourceDir, startServer, STOPWATCH,
+  text, timeOscillations, waitForTitle, weightOnRack, win,
 } from './support/lab_browser.mjs';
 import {comparePixels, decodePng} from './support/png.mjs';
 
@@ -320,10 +320,7 @@ describe('the ball under the mouse and the finger', () => {
     p = await pagePoint(page, bx + 60, by - 60);
     await page.mouse.move(p.x, p.y, {steps: 5});
     await page.mouse.up({button: 'right'});
-    await idle(page);
-    const [x0] = await ballPixel(page);
-    await sleep(300);
-    const [x1] = await ballPixel(page);
+    const [x0, x1] = await ballXNowAndLater(page);
     assert.ok(x1 - x0 > 5, `thrown to the right: ${x0} then ${x1}`);
     await page.closeAll();
   });
@@ -343,10 +340,7 @@ describe('the ball under the mouse and the finger', () => {
     const q = await pagePoint(page, bx - 60, by - 40);
     await page.touchscreen.touchMove(q.x, q.y);
     await page.touchscreen.touchEnd();
-    await idle(page);
-    const [x0] = await ballPixel(page);
-    await sleep(300);
-    const [x1] = await ballPixel(page);
+    const [x0, x1] = await ballXNowAndLater(page);
     assert.ok(x0 - x1 > 5, `thrown to the left: ${x0} then ${x1}`);
     await page.closeAll();
   });

@@ -183,6 +183,15 @@ export async function ballPixel(page) {
   return [Math.round(box.left + box.width / 2 + x * perMetre), Math.round(box.top - y * perMetre)];
 }
 
+// Once the page is idle, the ball's x in client pixels, and again `ms` later.
+export async function ballXNowAndLater(page, ms = 300) {
+  await idle(page);
+  const [now] = await ballPixel(page);
+  await sleep(ms);
+  const [later] = await ballPixel(page);
+  return [now, later];
+}
+
 // One timing as a student does it: pulls the ball 4 cm below where it hangs
 // and lets it go, then resets, starts, waits `count` periods of `mass` on
 // the lab's string and stops the stopwatch. `press` presses at a client
