@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "res/lab_layout.h"
 
@@ -29,57 +31,81 @@ std::string Point(CPoint p) {
   return text;
 }
 
+using Fields = std::vector<std::pair<const char*, std::string>>;
+
+// An object of fields in order, on one line, or one field a line (indented
+// by `indent`) when `lines`.
+std::string Object(const Fields& fields, bool lines = false, const char* indent = "") {
+  std::string out = lines ? "{\n" : "{";
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) out += lines ? ",\n" : ", ";
+    if (lines) out = out + indent + "  ";
+    out = out + "\"" + fields[i].first + "\": " + fields[i].second;
+  }
+  return lines ? out + "\n" + indent + "}" : out + "}";
+}
+
 std::string BoxOf(const layout::Box& b) {
-  char text[96];
-  std::snprintf(text, sizeof text, "{\"left\": %d, \"top\": %d, \"width\": %d, \"height\": %d}",
-                b.left, b.top, b.width, b.height);
-  return text;
+  return Object({{"left", std::to_string(b.left)},
+                 {"top", std::to_string(b.top)},
+                 {"width", std::to_string(b.width)},
+                 {"height", std::to_string(b.height)}});
+}
+
+std::string Weights() {
+  using namespace layout;
+  std::string out = "[\n";
+  for (int i = 0; i < kWeightCount; ++i) {
+    out = out + (i == 0 ? "" : ",\n") + "    " +
+          Object({{"left", std::to_string(kWeightLeft[i])},
+                  {"top", std::to_string(kWeightTop)},
+                  {"mass", Number(physical::kWeightMass[i])},
+                  {"onStringAtStart", physical::kWeightOnStringAtStart[i] ? "true" : "false"},
+                  {"onRack", Point(WeightOnRackPoint(i))},
+                  {"emptyPeg", Point(EmptyPegPoint(i))}});
+  }
+  return out + "\n  ]";
 }
 
 std::string Text() {
   using namespace layout;
-  std::string weights;
-  for (int i = 0; i < kWeightCount; ++i) {
-    weights +=
-        std::string(i == 0 ? "" : ",\n") + "    {\"left\": " + std::to_string(kWeightLeft[i]) +
-        ", \"top\": " + std::to_string(kWeightTop) +
-        ", \"mass\": " + Number(physical::kWeightMass[i]) +
-        ", \"onStringAtStart\": " + (physical::kWeightOnStringAtStart[i] ? "true" : "false") +
-        ", \"onRack\": " + Point(WeightOnRackPoint(i)) +
-        ", \"emptyPeg\": " + Point(EmptyPegPoint(i)) + "}";
-  }
-  return std::string("{\n") +                                                        //
-         "  \"background\": " + BoxOf(kBackground) + ",\n" +                         //
-         "  \"simulationBox\": " + BoxOf(kSimulationBox) + ",\n" +                   //
-         "  \"boxWorld\": {\"left\": " + Number(kBoxWorldLeft) +                     //
-         ", \"right\": " + Number(kBoxWorldRight) +                                  //
-         ", \"bottom\": " + Number(kBoxWorldBottom) +                                //
-         ", \"top\": " + Number(kBoxWorldTop) + "},\n" +                             //
-         "  \"stopwatchPanel\": " + BoxOf(kStopwatchPanel) + ",\n" +                 //
-         "  \"displayWindow\": " + BoxOf(kDisplayWindow) + ",\n" +                   //
-         "  \"weightsPanel\": " + BoxOf(kWeightsPanel) + ",\n" +                     //
-         "  \"graphPanel\": " + BoxOf(kGraphPanel) + ",\n" +                         //
-         "  \"graph\": " + BoxOf(kGraph) + ",\n" +                                   //
-         "  \"graphWorld\": {\"massMin\": " + Number(kGraphMassMin) +                //
-         ", \"massMax\": " + Number(kGraphMassMax) +                                 //
-         ", \"t2Min\": " + Number(kGraphT2Min) +                                     //
-         ", \"t2Max\": " + Number(kGraphT2Max) + "},\n" +                            //
-         "  \"stopwatch\": {\"powerOn\": " + Point(kPowerOnPoint) +                  //
-         ", \"powerOff\": " + Point(kPowerOffPoint) +                                //
-         ", \"reset\": " + Point(kResetPoint) +                                      //
-         ", \"start\": " + Point(kStartPoint) +                                      //
-         ", \"stop\": " + Point(kStopPoint) + "},\n" +                               //
-         "  \"weights\": [\n" + weights + "\n  ],\n" +                               //
-         "  \"physical\": {\"startMass\": " + Number(physical::kStartMass) +         //
-         ", \"stringK\": " + Number(physical::kStringK) +                            //
-         ", \"naturalLength\": " + Number(physical::kNaturalLength) +                //
-         ", \"gravity\": " + Number(physical::kGravity) +                            //
-         ", \"damping\": " + Number(physical::kDamping) +                            //
-         ", \"tickMilliseconds\": " + std::to_string(physical::kTickMilliseconds) +  //
-         ", \"stepsPerTick\": " + std::to_string(physical::kStepsPerTick) +          //
-         ", \"timeStep\": " + Number(physical::kTimeStep) +                          //
-         ", \"tickSeconds\": " + Number(physical::kTickSeconds) + "}\n" +            //
-         "}\n";
+  using namespace physical;
+  const Fields boxWorld = {{"left", Number(kBoxWorldLeft)},
+                           {"right", Number(kBoxWorldRight)},
+                           {"bottom", Number(kBoxWorldBottom)},
+                           {"top", Number(kBoxWorldTop)}};
+  const Fields graphWorld = {{"massMin", Number(kGraphMassMin)},
+                             {"massMax", Number(kGraphMassMax)},
+                             {"t2Min", Number(kGraphT2Min)},
+                             {"t2Max", Number(kGraphT2Max)}};
+  const Fields stopwatch = {{"powerOn", Point(kPowerOnPoint)},
+                            {"powerOff", Point(kPowerOffPoint)},
+                            {"reset", Point(kResetPoint)},
+                            {"start", Point(kStartPoint)},
+                            {"stop", Point(kStopPoint)}};
+  const Fields values = {{"startMass", Number(kStartMass)},
+                         {"stringK", Number(kStringK)},
+                         {"naturalLength", Number(kNaturalLength)},
+                         {"gravity", Number(kGravity)},
+                         {"damping", Number(kDamping)},
+                         {"tickMilliseconds", std::to_string(kTickMilliseconds)},
+                         {"stepsPerTick", std::to_string(kStepsPerTick)},
+                         {"timeStep", Number(kTimeStep)},
+                         {"tickSeconds", Number(kTickSeconds)}};
+  return Object({{"background", BoxOf(kBackground)},
+                 {"simulationBox", BoxOf(kSimulationBox)},
+                 {"boxWorld", Object(boxWorld)},
+                 {"stopwatchPanel", BoxOf(kStopwatchPanel)},
+                 {"displayWindow", BoxOf(kDisplayWindow)},
+                 {"weightsPanel", BoxOf(kWeightsPanel)},
+                 {"graphPanel", BoxOf(kGraphPanel)},
+                 {"graph", BoxOf(kGraph)},
+                 {"graphWorld", Object(graphWorld)},
+                 {"stopwatch", Object(stopwatch)},
+                 {"weights", Weights()},
+                 {"physical", Object(values)}},
+                true) +
+         "\n";
 }
 
 }  // namespace
