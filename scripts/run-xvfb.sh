@@ -22,6 +22,7 @@ if [ ! -x "$program" ]; then
   exit 2
 fi
 
+# shellcheck source=scripts/xvfb.sh
 . "$(dirname "$0")/xvfb.sh"
 xvfb_start "${LAB_XVFB_DISPLAY:-:99}" || exit 1
 trap xvfb_stop EXIT INT TERM

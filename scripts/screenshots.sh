@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2154  # the layout's values are assigned by an eval
 # Takes the README's pictures of the real lab: builds it in release mode,
 # starts it on a private virtual X screen and drives it with xdotool as a
 # student would.

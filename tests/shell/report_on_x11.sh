@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2154  # the layout's values are assigned by an eval
 # The real lab on a virtual X screen of its own, driven with xdotool:
 # three timings, "Copia les dades" from the window menu (the text must be on
 # the X clipboard, as xclip reads it), then a kill -9; a new start must
