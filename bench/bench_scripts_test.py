@@ -33,6 +33,29 @@ class ReportLine(unittest.TestCase):
                          -1.0)
 
 
+class Layout(unittest.TestCase):
+    def test_found_above_the_executable_and_read_for_the_stopwatch(self):
+        with tempfile.TemporaryDirectory() as build:
+            lab = os.path.join(build, "shell", "qt", "trelko")
+            os.makedirs(os.path.dirname(lab))
+            layout = os.path.join(build, "lab_layout.json")
+            with open(layout, "w") as f:
+                json.dump({"stopwatch": {"powerOn": [269, 56], "start": [342, 82]}}, f)
+            self.assertEqual(pb.find_layout(lab), layout)
+            self.assertEqual(pb.stopwatch_points(layout), ((269, 56), (342, 82)))
+
+    def test_a_missing_or_wrong_layout_is_an_error_that_names_it(self):
+        with tempfile.TemporaryDirectory() as build:
+            layout = os.path.join(build, "lab_layout.json")
+            for text in (None, "not json", '{"stopwatch": {}}'):
+                with self.subTest(text=text):
+                    if text is not None:
+                        with open(layout, "w") as f:
+                            f.write(text)
+                    with self.assertRaisesRegex(pb.BenchError, "lab_layout.json"):
+                        pb.stopwatch_points(layout)
+
+
 class ProcStat(unittest.TestCase):
     def test_command_names_with_spaces_and_parentheses(self):
         tail = " S 1 2 3 4 5 6 7 8 9 10 250 50 0 0 20 0 1 0"

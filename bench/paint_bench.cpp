@@ -11,7 +11,7 @@ namespace {
 void BM_Paint(benchmark::State& state) {
   bench::OpenLab lab;
   lab.FillPoints(static_cast<int>(state.range(0)));
-  for (auto _ : state) lab.host().Paint(lab.dlg);
+  for (auto _ : state) lab.host->Paint(lab.dlg);
   benchmark::DoNotOptimize(lab.dlg.GetSurface().GetPixel(300, 200));
 }
 BENCHMARK(BM_Paint)->ArgName("points")->Arg(0)->Arg(100)->Unit(benchmark::kMicrosecond);

@@ -25,7 +25,7 @@ class SleepingHost : public HeadlessHost {
 };
 
 void BM_Press_HeldByTheHost(benchmark::State& state) {
-  bench::ResourcesInstalled resources;
+  LabResourcesInstalled resources;
   SleepingHost host;
   WindowHost* previous = HasWindowHost() ? &GetWindowHost() : nullptr;
   SetWindowHost(&host);
@@ -34,8 +34,8 @@ void BM_Press_HeldByTheHost(benchmark::State& state) {
     host.Open(dlg);
     const int holdsBefore = host.HoldCount();
     for (auto _ : state) {
-      host.LeftDown(dlg, bench::kStart.x, bench::kStart.y);
-      host.LeftUp(dlg, bench::kStart.x, bench::kStart.y);
+      host.LeftDown(dlg, layout::kStartPoint.x, layout::kStartPoint.y);
+      host.LeftUp(dlg, layout::kStartPoint.x, layout::kStartPoint.y);
     }
     if (host.HoldCount() - holdsBefore != static_cast<int>(state.iterations())) {
       state.SkipWithError("a press did not hold the window");
@@ -54,7 +54,7 @@ struct BareListener : SurfaceListener {
 };
 
 void BM_Press_WaitingOnTheClock(benchmark::State& state) {
-  bench::ResourcesInstalled resources;
+  LabResourcesInstalled resources;
   ScopedHeadlessHost host;
   host->SetClock(HeadlessHost::Clock::Real);
   Surface surface(690, 479, RGB(255, 255, 255));

@@ -33,7 +33,11 @@ whether or not the targets are met.
 
   process_bench.py --lab <trelko> --floor <lab_floor> [--duration 30]
                    [--rounds 3] [--startup-rounds 5] [--json out.json]
-                   [--screenshot out.png]
+                   [--screenshot out.png] [--layout lab_layout.json]
+
+Where to click comes from the lab's layout as its build wrote it
+(<build>/lab_layout.json, found above the lab's executable unless --layout
+names it); the X servers are started by scripts/xvfb.sh.
 """
 
 import argparse
@@ -51,9 +55,10 @@ CLIENT_WIDTH, CLIENT_HEIGHT = 690, 479
 MAIN_TITLE = "Llei de Trelko"
 TICK_MS = 50
 
-# Client points of the lab's main window.
-POWER_ON = (270, 56)
-START = (342, 82)
+XVFB_SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts", "xvfb.sh")
+
+# Client points of the lab's main window (the stopwatch's come from the
+# layout: stopwatch_points).
 BALL_RELEASE = (170, 150)  # in the simulation box, right of and above rest
 POINTER_PARK = (1010, 760)  # off both windows, so hovering repaints nothing
 # The title dialog's "Entra" button: its centre in client pixels.
@@ -69,6 +74,29 @@ HELD_MS = {"lab": 100, "floor": 0}
 
 class BenchError(Exception):
     pass
+
+
+def find_layout(lab_path):
+    """<build>/lab_layout.json of the build the lab's executable is in."""
+    folder = os.path.dirname(os.path.abspath(lab_path))
+    while True:
+        candidate = os.path.join(folder, "lab_layout.json")
+        if os.path.isfile(candidate):
+            return candidate
+        parent = os.path.dirname(folder)
+        if parent == folder:
+            raise BenchError(f"no lab_layout.json in a folder above {lab_path}")
+        folder = parent
+
+
+def stopwatch_points(layout_path):
+    """The stopwatch's power-on and start points, from the layout file."""
+    try:
+        with open(layout_path) as f:
+            stopwatch = json.load(f)["stopwatch"]
+        return tuple(stopwatch["powerOn"]), tuple(stopwatch["start"])
+    except (OSError, ValueError, KeyError) as e:
+        raise BenchError(f"{layout_path} gives no stopwatch points: {e}") from e
 
 
 def parse_cpu_seconds(stat_text):
@@ -99,45 +127,34 @@ def status_kib(pid, key):
 
 
 class XServer:
-    """An Xvfb of its own on the first free display, answering clients."""
+    """An Xvfb of its own on the first free display, answering clients.
+
+    scripts/xvfb.sh starts it (a server that does not answer is replaced,
+    up to three tries), prints "<display> <Xvfb's pid>" and keeps it until
+    the script is stopped. The figures' X server CPU is Xvfb's own.
+    """
 
     def __init__(self, runtime_dir, log_path):
-        read_end, write_end = os.pipe()
         self.log_path = log_path
         with open(log_path, "w") as log:
-            self.proc = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                 "-nolisten", "tcp"],
-                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
-        os.close(write_end)
-        number = b""
-        deadline = time.monotonic() + 10
-        with os.fdopen(read_end, "rb", buffering=0) as pipe:
-            while not number.endswith(b"\n"):
-                if time.monotonic() > deadline or self.proc.poll() is not None:
-                    self.stop()
-                    raise BenchError("Xvfb did not start" + log_tail(log_path))
-                chunk = pipe.read(16)
-                if not chunk:
-                    break
-                number += chunk
-        if not number.strip():
+            self.proc = subprocess.Popen(["sh", XVFB_SCRIPT, "serve"], stdout=subprocess.PIPE,
+                                         stderr=log, text=True)
+        # Three tries of at most 10 s each.
+        if wait_until(lambda: self.proc.poll() is not None or _readable(self.proc.stdout),
+                      40, step=0.05) is None:
             self.stop()
-            raise BenchError("Xvfb did not report its display" + log_tail(log_path))
-        self.display = ":" + number.decode().strip()
+            raise BenchError("Xvfb did not start in time" + log_tail(log_path))
+        line = self.proc.stdout.readline().split()
+        if len(line) != 2 or not line[1].isdigit():
+            self.stop()
+            raise BenchError("Xvfb did not start" + log_tail(log_path))
+        self.display, self.pid = line[0], int(line[1])
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
                         XDG_RUNTIME_DIR=runtime_dir)
         self.env.pop("WAYLAND_DISPLAY", None)
-        # The number comes as soon as Xvfb has its lock, and a display number
-        # can be taken under it by a server this one cannot see (one in
-        # another root shares the socket names, not the lock files): a
-        # program started then cannot connect and ends at once. So a client
-        # must be served, with this server's screen, before it counts.
-        if not wait_until(self.answers, 10, step=0.05):
-            self.stop()
-            raise BenchError(f"Xvfb on {self.display} serves no client" + log_tail(log_path))
 
     def answers(self):
+        """The server still serves a client with its screen (as xvfb.sh asks)."""
         if self.proc.poll() is not None:
             return False
         try:
@@ -192,6 +209,11 @@ class XServer:
             except subprocess.TimeoutExpired:
                 self.proc.kill()
                 self.proc.wait()
+
+
+def _readable(stream):
+    import select
+    return bool(select.select([stream], [], [], 0)[0])
 
 
 def log_tail(path, limit=600):
@@ -290,8 +312,11 @@ def main_window(server):
     return None
 
 
-def set_lab_going(lab):
-    """Dismisses the title picture and starts the stopwatch and the ball."""
+def set_lab_going(lab, stopwatch):
+    """Dismisses the title picture and starts the stopwatch and the ball.
+
+    stopwatch: the client points of its power switch and start button.
+    """
     server = lab.server
     title = server.visible_windows(pid=lab.pid)
     if not title:
@@ -310,7 +335,7 @@ def set_lab_going(lab):
     # Without a window manager the window's position is its client origin.
     ox, oy = g["X"], g["Y"]
     time.sleep(0.3)
-    for point in (POWER_ON, START, BALL_RELEASE):
+    for point in (*stopwatch, BALL_RELEASE):
         server.click(ox + point[0], oy + point[1])
         time.sleep(0.3)  # a stopwatch button stays down 0.1 s
     server.xdotool("mousemove", str(POINTER_PARK[0]), str(POINTER_PARK[1]))
@@ -417,11 +442,11 @@ def measure_round(args, servers, work, runtime_dir, notes, index):
             programs = [lab, floor]
             for p in programs:
                 wait_mapped(p)
-        set_lab_going(lab)
+        set_lab_going(lab, args.stopwatch)
 
         # The measured window.
         watched = [(p.name, p.pid) for p in programs] + [
-            ("lab_x", servers[0].proc.pid), ("floor_x", servers[1].proc.pid)]
+            ("lab_x", servers[0].pid), ("floor_x", servers[1].pid)]
         start = time.monotonic()
         cpu_start = {name: cpu_seconds(pid) for name, pid in watched}
         time.sleep(args.duration)
@@ -498,6 +523,7 @@ def run(args):
     for path in (args.lab, args.floor):
         if not os.access(path, os.X_OK):
             raise BenchError(f"{path} is not an executable")
+    args.stopwatch = stopwatch_points(args.layout or find_layout(args.lab))
 
     work = tempfile.mkdtemp(prefix="lab-process-bench-")
     runtime = os.path.join(work, "runtime")
@@ -557,6 +583,16 @@ def process_rows(result):
         m = median(values or [])
         return fallback if m is None else m
 
+    def startup_ratio_row(figure, key, spread_key, target):
+        """Lab / floor of a start-up figure, met at 1.3 x or less."""
+        r = ratio(lab[key], floor[key])
+        if r is not None:
+            r = median_or(spread.get(spread_key), r)
+        return (figure,
+                with_spread(num(r, ".2f") + (" x" if r is not None else ""),
+                            spread.get(spread_key), ".2f", " x"),
+                target, met(None if r is None else r <= 1.3))
+
     rows = []
     for name, f in (("lab", lab), ("floor", floor)):
         rows.append((f"{name}: CPU, s per min", num(f["cpu_s_per_min"], ".2f"), "", ""))
@@ -582,23 +618,13 @@ def process_rows(result):
             value = ("n/a (reported no frame)" if f.get("startup_reported") else
                      "n/a (no report)")
         rows.append((f"{name}: start-up to first frame (own report, median), ms", value, "", ""))
-    r = ratio(lab["first_frame_ms"], floor["first_frame_ms"])
-    if r is not None:
-        r = median_or(spread.get("startup"), r)
-    rows.append(("start-up, lab / floor",
-                 with_spread(num(r, ".2f") + (" x" if r is not None else ""), spread.get("startup"),
-                             ".2f", " x"),
-                 "<= 1.3 x", met(None if r is None else r <= 1.3)))
+    rows.append(startup_ratio_row("start-up, lab / floor", "first_frame_ms", "startup",
+                                  "<= 1.3 x"))
     for name, f in (("lab", lab), ("floor", floor)):
         rows.append((f"{name}: launch to window mapped (script, median), ms",
                      num(f["mapped_ms"], ".0f"), "", ""))
-    r = ratio(lab["mapped_ms"], floor["mapped_ms"])
-    if r is not None:
-        r = median_or(spread.get("mapped"), r)
-    rows.append(("launch to window mapped, lab / floor",
-                 with_spread(num(r, ".2f") + (" x" if r is not None else ""), spread.get("mapped"),
-                             ".2f", " x"),
-                 "(<= 1.3 x)", met(None if r is None else r <= 1.3)))
+    rows.append(startup_ratio_row("launch to window mapped, lab / floor", "mapped_ms", "mapped",
+                                  "(<= 1.3 x)"))
     for name, f in (("lab", lab), ("floor", floor)):
         if f["ticks"] is None or not f["expected_ticks"]:
             rows.append((f"{name}: timer ticks / expected", "n/a", ">= 99 %", "n/a"))
@@ -641,6 +667,8 @@ def main():
                         help="launches of each program for the start-up figures (default 5)")
     parser.add_argument("--json", help="write the figures to this file")
     parser.add_argument("--screenshot", help="save the lab's screen at the end (PNG)")
+    parser.add_argument("--layout", help="the build's lab_layout.json (default: found above "
+                                         "the lab's executable)")
     args = parser.parse_args()
     if args.duration < 1:
         parser.error("--duration must be at least 1 s")

@@ -14,7 +14,7 @@ constexpr int kTicksPerSwing = 400;
 // that the shell copies to the screen after the tick.
 void RunTicks(benchmark::State& state, bench::OpenLab& lab) {
   lab.ReleaseBall();
-  lab.host().TakeChanged(lab.dlg);
+  lab.host->TakeChanged(lab.dlg);
   int ticks = 0;
   double changedPixels = 0.0;
   for (auto _ : state) {
@@ -22,8 +22,8 @@ void RunTicks(benchmark::State& state, bench::OpenLab& lab) {
       ticks = 0;
       lab.ReleaseBall();
     }
-    lab.host().Tick(lab.dlg);
-    const CRect changed = lab.host().TakeChanged(lab.dlg);
+    lab.host->Tick(lab.dlg);
+    const CRect changed = lab.host->TakeChanged(lab.dlg);
     changedPixels += static_cast<double>(changed.Width()) * changed.Height();
   }
   benchmark::DoNotOptimize(lab.dlg.m_clock);

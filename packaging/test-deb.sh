@@ -190,12 +190,17 @@ done
 [ -n "$display" ] || fail "no free X display number"
 
 step "starting the lab on Xvfb $display in the root"
-in_root_exec Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The root cannot see this tree: it gets a copy of the script that starts
+# every virtual screen of the project. Stopping the script stops its server.
+cp scripts/xvfb.sh "$root/tmp/xvfb.sh"
+in_root_exec sh /tmp/xvfb.sh serve "$display" >"$pictures/xvfb.out" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do
-  in_root env DISPLAY="$display" xdotool getdisplaygeometry >/dev/null 2>&1 && break
+for _ in $(seq 400); do
+  [ -s "$pictures/xvfb.out" ] && break
   sleep 0.1
 done
+grep -q "^$display [0-9]" "$pictures/xvfb.out" ||
+  fail "Xvfb did not answer on $display in the root: $(cat "$pictures/xvfb.out")"
 in_root sh -c "mkdir -p -m 700 /tmp/runtime-root"
 in_root_exec DISPLAY="$display" XDG_RUNTIME_DIR=/tmp/runtime-root trelko \
   >"$pictures/trelko.log" 2>&1 &
@@ -205,17 +210,8 @@ lab_pid=$!
 # window manager to add a frame), waiting for it up to 10 s.
 window_of_size() {
   # shellcheck disable=SC2016  # expanded by the root's shell
-  in_root env DISPLAY="$display" sh -c '
-    for _ in $(seq 100); do
-      for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-        if xdotool getwindowgeometry "$id" | grep -q "Geometry: $2\$"; then
-          echo "$id"
-          exit 0
-        fi
-      done
-      sleep 0.1
-    done
-    exit 1' sh "$lab_pid" "$1"
+  in_root env DISPLAY="$display" sh -c '. /tmp/xvfb.sh && x_window_of_size "$1" "$2"' \
+    sh "$lab_pid" "$1"
 }
 # A picture of the screen, and the fraction of it that is not black (the
 # bare screen is black) and its number of colours.

@@ -22,33 +22,11 @@ if [ ! -x "$program" ]; then
   exit 2
 fi
 
-display=${LAB_XVFB_DISPLAY:-:99}
-number=${display#:}
-started=""
-
-if ! xdpyinfo -display "$display" >/dev/null 2>&1; then
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  started=$!
-  # Wait for the server to take connections (at most 10 s).
-  tries=0
-  until xdpyinfo -display "$display" >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    if [ "$tries" -gt 100 ] || ! kill -0 "$started" 2>/dev/null; then
-      echo "$0: Xvfb did not start on $display" >&2
-      exit 1
-    fi
-    sleep 0.1
-  done
-fi
-
-stop_xvfb() {
-  if [ -n "$started" ]; then
-    kill "$started" 2>/dev/null || true
-    wait "$started" 2>/dev/null || true
-  fi
-}
-trap stop_xvfb EXIT INT TERM
+# shellcheck source=scripts/xvfb.sh
+. "$(dirname "$0")/xvfb.sh"
+xvfb_start "${LAB_XVFB_DISPLAY:-:99}" || exit 1
+trap xvfb_stop EXIT INT TERM
 
 status=0
-DISPLAY=$display QT_QPA_PLATFORM=xcb "$program" "$@" || status=$?
+DISPLAY=$XVFB_DISPLAY QT_QPA_PLATFORM=xcb "$program" "$@" || status=$?
 exit "$status"

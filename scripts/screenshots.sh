@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2154  # the layout's values are assigned by an eval
 # Takes the README's pictures of the real lab: builds it in release mode,
 # starts it on a private virtual X screen and drives it with xdotool as a
 # student would.
@@ -20,49 +21,55 @@ build=${LAB_SCREENSHOT_BUILD_DIR:-build/release}
 
 scripts/install-deps.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target trelko -j "$(nproc)"
+cmake --build "$build" --target trelko lab_layout -j "$(nproc)"
 mkdir -p "$out"
 
+# Where to press and what to wait for, from the build's copy of the lab's
+# layout: the stopwatch's controls, the weights (their balls on the rack and
+# their empty pegs, 0.5, 0.3, 0.2 and 0.2 kg), the string's fixed end in the
+# box and the box's pixels a metre, the string's values.
+eval "$(python3 - "$build/lab_layout.json" <<'EOF'
+import json, sys
+L = json.load(open(sys.argv[1]))
+box, world, phys = L["simulationBox"], L["boxWorld"], L["physical"]
+for name, (x, y) in L["stopwatch"].items():
+    print(f"{name}_point='{x} {y}'")
+for i, w in enumerate(L["weights"]):
+    print(f"weight_on_rack_{i}='{w['onRack'][0]} {w['onRack'][1]}'")
+    print(f"empty_peg_{i}='{w['emptyPeg'][0]} {w['emptyPeg'][1]}'")
+print(f"fixed_end_x={box['left'] + box['width'] // 2}")
+print(f"fixed_end_y={box['top']}")
+print(f"pixels_a_metre={box['height'] / (world['top'] - world['bottom'])!r}")
+print(f"natural_length={phys['naturalLength']!r}")
+print(f"gravity={phys['gravity']!r}")
+print(f"string_k={phys['stringK']!r}")
+EOF
+)"
+
 work=$(mktemp -d)
-xvfb_pid=""
 lab_pid=""
+. scripts/xvfb.sh
 cleanup() {
-  for pid in $lab_pid $xvfb_pid; do
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
+  if [ -n "$lab_pid" ]; then
+    kill "$lab_pid" 2>/dev/null || true
+    wait "$lab_pid" 2>/dev/null || true
+  fi
+  xvfb_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# A display of our own: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "$0: Xvfb did not start" >&2; exit 1; }
-DISPLAY=:$(head -n 1 "$work/display")
-export DISPLAY
+# A display of our own, on the first free number.
+xvfb_start
+export DISPLAY=$XVFB_DISPLAY
 
 QT_QPA_PLATFORM=xcb "$build/shell/qt/trelko" >"$work/lab.log" 2>&1 &
 lab_pid=$!
 
 # The lab's visible window of the given client size, waiting for it.
 window_of_size() {
-  local id geometry
-  for _ in $(seq 100); do
-    for id in $(xdotool search --onlyvisible --pid "$lab_pid" 2>/dev/null); do
-      geometry=$(xdotool getwindowgeometry "$id" | awk '/Geometry:/ { print $2 }')
-      if [ "$geometry" = "$1" ]; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
+  x_window_of_size "$lab_pid" "$1" && return 0
   echo "$0: no window of $1 (the lab said: $(cat "$work/lab.log"))" >&2
   return 1
 }
@@ -77,8 +84,9 @@ capture() {
   echo "$2 (${w} x ${h})" >&2
 }
 
-# A press of the left button at a client point of the main window.
-press() { xdotool mousemove --window "$main" "$1" "$2" click 1; }
+# A press of the left button at a client point of the main window ("x y").
+# shellcheck disable=SC2086  # the point is two words
+press() { xdotool mousemove --window "$main" $1 click 1; }
 
 title=$(window_of_size 399x268)
 sleep 1
@@ -89,43 +97,43 @@ sleep 1
 
 # Three oscillations a timing; the stopwatch on.
 xdotool mousemove --window "$main" 253 459 click 1 key ctrl+a type 3
-press 270 56
+press "$powerOn_point"
 
 # One timing: pull the ball 5 cm straight down from where it hangs and let
 # go, wait for it to settle into its bounce, then reset, start, wait three
 # periods (T = 2 pi sqrt(m / k)), stop and plot.
 time_mass() {
   local mass=$1 hang pulled wait
-  # Where it hangs: the string's natural 0.21 m plus its stretch m g / k,
-  # at 400 px a metre below the fixed end (120, 20).
-  hang=$(awk -v m="$mass" 'BEGIN { printf "%d", 20 + 400 * (0.21 + m * 9.805 / 27.9) }')
+  # Where it hangs: the string's natural length plus its stretch m g / k,
+  # below the fixed end.
+  hang=$(awk -v m="$mass" -v y="$fixed_end_y" -v s="$pixels_a_metre" -v l="$natural_length" \
+    -v g="$gravity" -v k="$string_k" 'BEGIN { printf "%d", y + s * (l + m * g / k) }')
   pulled=$((hang + 20))
-  xdotool mousemove --window "$main" 120 "$hang" mousedown 1
-  xdotool mousemove --window "$main" 120 "$((hang + 10))"
-  xdotool mousemove --window "$main" 120 "$pulled" mouseup 1
+  xdotool mousemove --window "$main" "$fixed_end_x" "$hang" mousedown 1
+  xdotool mousemove --window "$main" "$fixed_end_x" "$((hang + 10))"
+  xdotool mousemove --window "$main" "$fixed_end_x" "$pulled" mouseup 1
   sleep 1
-  press 270 82
-  press 342 82
-  wait=$(awk -v m="$mass" 'BEGIN { printf "%.2f", 3 * 2 * 3.14159265 * sqrt(m / 27.9) }')
+  press "$reset_point"
+  press "$start_point"
+  wait=$(awk -v m="$mass" -v k="$string_k" 'BEGIN { printf "%.2f", 3 * 2 * 3.14159265 * sqrt(m / k) }')
   sleep "$wait"
-  press 377 82
+  press "$stop_point"
   sleep 0.3
   xdotool mousemove --window "$main" 651 458 click 1
   sleep 0.3
 }
 
-# 1.0 kg hangs at the start: the ball's 0.7 kg and the 0.3 kg weight. The
-# weights' pegs: 0.5 kg at 612, 0.3 kg at 552, 0.2 kg at 492 and 432.
-take_off() { press $(($1 + 30)) 50; }
-put_on() { press $(($1 + 27)) 90; }
-take_off 552
+# 1.0 kg hangs at the start: the ball's 0.7 kg and the 0.3 kg weight (1).
+# A weight's empty peg takes it off the string, its ball on the rack puts it
+# on.
+press "$empty_peg_1"
 time_mass 0.7
-put_on 552
+press "$weight_on_rack_1"
 time_mass 1.0
-put_on 492
+press "$weight_on_rack_2"
 time_mass 1.2
-put_on 612
-take_off 492
+press "$weight_on_rack_0"
+press "$empty_peg_2"
 time_mass 1.5
 xdotool mousemove --window "$main" 600 440
 sleep 0.5

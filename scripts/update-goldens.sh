@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 cmake --preset release
 cmake --build --preset release -j "$(nproc)"
 LAB_UPDATE_GOLDEN=1 ctest --preset release -R Golden
-git status --short -- 'tests/*/golden/*.png'
+git status --short -- 'tests/golden/*.png'

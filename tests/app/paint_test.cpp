@@ -114,9 +114,6 @@ TEST_F(PaintTest, MinimisedDrawsOnlyTheIconCentred) {
   EXPECT_EQ(Pixel(25, 410), kBlue);
 }
 
-TEST_F(PaintTest, GoldenStartUpPicture) {
-  std::string report;
-  EXPECT_TRUE(MatchesGolden(dlg.GetSurface(), LAB_TEST_DATA_DIR, "startup", report)) << report;
-}
+TEST_F(PaintTest, GoldenStartUpPicture) { EXPECT_TRUE(MatchesGolden(dlg.GetSurface(), "startup")); }
 
 }  // namespace

@@ -48,14 +48,14 @@ struct Outcome {
   std::vector<std::string> boxes;
   std::string count;
   std::vector<std::uint32_t> pixels;
-  bool matchesGolden = false;
+  ::testing::AssertionResult matchesGolden = ::testing::AssertionFailure();
 };
 
 Outcome Play(const SceneRow& row) {
-  LabResourcesInstalled resources;
-  ScopedHeadlessHost host;
-  CLabDlg dlg;
-  host->Open(dlg);
+  LabSession lab;
+  lab.Open();
+  ScopedHeadlessHost& host = lab.host;
+  CLabDlg& dlg = lab.dlg;
   Outcome out;
   Scene scene{*host, dlg, out.lines};
   scene.Note();
@@ -65,9 +65,7 @@ Outcome Play(const SceneRow& row) {
   const Surface& s = dlg.GetSurface();
   out.pixels.assign(s.Data(), s.Data() + static_cast<std::size_t>(s.Width()) * s.Height());
   if (std::string(row.name) == "start_up") {
-    std::string report;
-    out.matchesGolden =
-        MatchesGolden(s, std::string(LAB_TEST_DATA_DIR) + "/../app", "startup", report);
+    out.matchesGolden = MatchesGolden(s, "startup");
   }
   host->Close(dlg);
   return out;

@@ -185,9 +185,7 @@ TEST_F(GraphTest, ARepaintRewritesTheFitMessage) {
 
 TEST_F(GraphTest, GoldenGraphWithALine) {
   SetPoints({{0.7, 1.05}, {1.0, 1.42}, {1.2, 1.69}, {1.5, 2.1}, {1.9, 2.7}});
-  std::string report;
-  EXPECT_TRUE(MatchesGolden(dlg.GetSurface(), LAB_TEST_DATA_DIR, "graph_with_line", report))
-      << report;
+  EXPECT_TRUE(MatchesGolden(dlg.GetSurface(), "graph_with_line"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // What a student does on the main window, as presses at client points.
 #pragma once
 
+#include "app/lab_dlg.h"
 #include "res/lab_layout.h"
 #include "shell/headless/headless_host.h"
 
@@ -23,6 +24,16 @@ inline CPoint EmptyPeg(int i) { return layout::EmptyPegPoint(i); }
 inline void Press(HeadlessHost& host, Dialog& dlg, CPoint p) {
   host.LeftDown(dlg, p.x, p.y);
   host.LeftUp(dlg, p.x, p.y);
+}
+
+// One timing: switches the stopwatch on if it is off, resets and starts it,
+// lets `ticks` ticks pass and stops it.
+inline void Time(HeadlessHost& host, CLabDlg& dlg, int ticks) {
+  if (!dlg.m_stopwatch.IsOn()) Press(host, dlg, kPowerOn);
+  Press(host, dlg, kReset);
+  Press(host, dlg, kStart);
+  host.Tick(dlg, ticks);
+  Press(host, dlg, kStop);
 }
 
 }  // namespace lab_actions

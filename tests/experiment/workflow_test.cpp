@@ -15,13 +15,7 @@ using namespace lab_actions;
 class WorkflowTest : public LabTest {
  protected:
   // Switches the stopwatch on, starts it, lets ticks pass and stops it.
-  void Time(int ticks) {
-    if (!dlg.m_stopwatch.IsOn()) Press(*host, dlg, kPowerOn);
-    Press(*host, dlg, kReset);
-    Press(*host, dlg, kStart);
-    host->Tick(dlg, ticks);
-    Press(*host, dlg, kStop);
-  }
+  void Time(int ticks) { lab_actions::Time(*host, dlg, ticks); }
   void AddPoint(double mass, double t2) {
     ASSERT_LT(dlg.m_lastPoint, CLabDlg::kPointCapacity - 1);
     ++dlg.m_lastPoint;

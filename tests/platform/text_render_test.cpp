@@ -374,7 +374,7 @@ TEST(TextOut, GraphPanelTextsDoNotCollide) {
 
   if (const char* path = std::getenv("LAB_TEXT_SAMPLE_PNG")) {
     ASSERT_TRUE(WritePng(path, surface));
-    RgbImage big{surface.Width() * 4, surface.Height() * 4, {}};
+    RgbPicture big{surface.Width() * 4, surface.Height() * 4, {}};
     for (int y = 0; y < big.height; ++y)
       for (int x = 0; x < big.width; ++x) big.pixels.push_back(surface.RawPixel(x / 4, y / 4));
     ASSERT_TRUE(WritePng(std::string(path) + ".x4.png", big));

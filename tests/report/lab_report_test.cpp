@@ -157,7 +157,7 @@ TEST_P(LabPngTest, SaveGraphWritesThePanelsPixelsEachAnExactBlock) {
   host->SysCommand(dlg, IDM_SAVE_GRAPH);
   ASSERT_EQ(host->SaveDialogs().size(), 1u);
   EXPECT_EQ(host->SaveDialogs()[0].defaultName, "grafic-llei-de-trelko.png");
-  RgbImage image;
+  RgbPicture image;
   ASSERT_TRUE(ReadPng(path.string(), image));
   const CRect panel = layout::kGraphPanel.Rect();
   ASSERT_EQ(image.width, 432 * scale);

@@ -19,11 +19,7 @@ class LabSeriesTest : public LabTest {
  protected:
   // A real timing of `ticks` ticks of the stopwatch, then "plot".
   void PlotTiming(int ticks) {
-    if (!dlg.m_stopwatch.IsOn()) Press(*host, dlg, kPowerOn);
-    Press(*host, dlg, kReset);
-    Press(*host, dlg, kStart);
-    host->Tick(dlg, ticks);
-    Press(*host, dlg, kStop);
+    Time(*host, dlg, ticks);
     ASSERT_TRUE(host->Click(dlg, IDC_PLOT));
   }
   // Three points at 0.7, 1.0 and 1.2 kg.
@@ -112,18 +108,13 @@ TEST_F(LabSeriesTest, ARestoreSwapsSoItCanBeUndone) {
 }
 
 // The lab started with a kept text already in the state.
-class LabStartupSeriesTest : public ::testing::Test {
+class LabStartupSeriesTest : public ::testing::Test, protected LabSession {
  protected:
   void Start(const std::string& kept) {
     host->State()[kKeptSeriesName] = kept;
-    host->Open(dlg);
+    Open();
   }
-  void TearDown() override {
-    if (host->IsOpen(dlg)) host->Close(dlg);
-  }
-  LabResourcesInstalled resources;
-  ScopedHeadlessHost host;
-  CLabDlg dlg;
+  void TearDown() override { Close(); }
 };
 
 TEST_F(LabStartupSeriesTest, TheLastRunsTableIsThePreviousSeries) {

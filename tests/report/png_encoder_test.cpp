@@ -34,7 +34,7 @@ RgbPicture Pattern(int width, int height) {
   return p;
 }
 
-RgbImage Decode(const std::string& bytes) {
+RgbPicture Decode(const std::string& bytes) {
   // A name of the test's own: the rows run side by side in separate processes.
   std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
   for (char& c : name) {
@@ -42,7 +42,7 @@ RgbImage Decode(const std::string& bytes) {
   }
   const std::string path = ::testing::TempDir() + "png_encoder_test_" + name + ".png";
   std::ofstream(path, std::ios::binary) << bytes;
-  RgbImage image;
+  RgbPicture image;
   EXPECT_TRUE(ReadPng(path, image));
   std::remove(path.c_str());
   return image;
@@ -57,7 +57,7 @@ class PngRoundTrip : public ::testing::TestWithParam<SizeRow> {};
 
 TEST_P(PngRoundTrip, DecodesToTheSamePixels) {
   const RgbPicture picture = Pattern(GetParam().width, GetParam().height);
-  const RgbImage image = Decode(EncodePng(picture));
+  const RgbPicture image = Decode(EncodePng(picture));
   ASSERT_EQ(image.width, picture.width);
   ASSERT_EQ(image.height, picture.height);
   for (std::size_t i = 0; i < picture.pixels.size(); ++i) {

@@ -2,26 +2,23 @@
 // the texts and of the lab's menu commands.
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 #include "experiment/point_series.h"
 
 namespace report_tables {
 
+// A series of (mass, T^2) points, in order.
+inline PointSeries SeriesOf(std::initializer_list<std::pair<double, double>> points) {
+  PointSeries s;
+  for (const auto& [mass, t2] : points) s.Add(mass, t2);
+  return s;
+}
 // Three points at 0.7, 1.0 and 1.2 kg.
-inline PointSeries KnownSeries() {
-  PointSeries s;
-  s.Add(0.7, 1.0);
-  s.Add(1.0, 1.44);
-  s.Add(1.2, 1.69);
-  return s;
-}
+inline PointSeries KnownSeries() { return SeriesOf({{0.7, 1.0}, {1.0, 1.44}, {1.2, 1.69}}); }
 // Three points at one mass: the fit fails.
-inline PointSeries SameMassSeries() {
-  PointSeries s;
-  s.Add(1.2, 1.69);
-  s.Add(1.2, 1.70);
-  s.Add(1.2, 1.71);
-  return s;
-}
+inline PointSeries SameMassSeries() { return SeriesOf({{1.2, 1.69}, {1.2, 1.70}, {1.2, 1.71}}); }
 
 inline constexpr const char* kKnownTabText =
     "Punt\tm (kg)\tT\u00b2 (s\u00b2)\n"

@@ -9,6 +9,7 @@
 #include <memory>
 #include <random>
 
+#include "res/lab_layout.h"
 #include "tests/robustness/lab_invariants.h"
 #include "tests/robustness/nasty_text.h"
 #include "tests/support/lab_fixture.h"
@@ -23,9 +24,12 @@ long EnvNumber(const char* name, long fallback) {
 // A point somewhere a student might press: on a weight, a stopwatch
 // control, inside the box, on its edges, or anywhere in the client area.
 CPoint RandomPoint(std::mt19937_64& rng) {
-  static const CPoint targets[] = {{639, 90}, {579, 90}, {519, 90}, {459, 90},  {642, 50},
-                                   {582, 50}, {522, 50}, {462, 50}, {270, 56},  {270, 43},
-                                   {270, 82}, {342, 82}, {377, 82}, {120, 220}, {120, 410}};
+  using namespace layout;
+  static constexpr CPoint targets[] = {
+      WeightOnRackPoint(0), WeightOnRackPoint(1), WeightOnRackPoint(2), WeightOnRackPoint(3),
+      EmptyPegPoint(0),     EmptyPegPoint(1),     EmptyPegPoint(2),     EmptyPegPoint(3),
+      kPowerOnPoint,        kPowerOffPoint,       kResetPoint,          kStartPoint,
+      kStopPoint,           CPoint{120, 220},     CPoint{120, 410}};
   std::uniform_int_distribution<int> kind(0, 9);
   const int k = kind(rng);
   if (k < 4) {

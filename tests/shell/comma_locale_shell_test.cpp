@@ -14,16 +14,15 @@
 
 #include "app/lab_app.h"
 #include "app/lab_dlg.h"
+#include "res/lab_layout.h"
 #include "res/resource_ids.h"
 #include "shell/qt/classic_numbers.h"
 #include "shell/qt/client_area.h"
 #include "shell_test_support.h"
 #include "tests/support/comma_locale.h"
-#include "tests/support/png.h"
+#include "tests/support/golden.h"
 
 namespace {
-
-CLabDlg& Lab() { return *static_cast<CLabDlg*>(AfxGetApp()->m_pMainWnd); }
 
 // The painted picture (rows 0 .. 437) as the client area shows it.
 QImage Shown(DialogWindow& w) {
@@ -32,14 +31,10 @@ QImage Shown(DialogWindow& w) {
 
 // The ball moves with every tick: only the simulation box (with its frame)
 // may differ between two pictures taken at different moments.
-bool InBox(int x, int y) { return x >= 17 && x <= 223 && y >= 17 && y <= 423; }
+constexpr PictureRegion kOutsideTheBox{CRect(0, 0, 690, 438), CRect(17, 17, 224, 424)};
 
 int DifferingOutsideTheBox(const QImage& a, const QImage& b) {
-  int n = 0;
-  for (int y = 0; y < 438; ++y) {
-    for (int x = 0; x < 690; ++x) n += !InBox(x, y) && a.pixel(x, y) != b.pixel(x, y);
-  }
-  return n;
+  return DifferingPixels(PictureOf(a), PictureOf(b), kOutsideTheBox);
 }
 
 // The window painted afresh in the "C" locale, then the comma one again.
@@ -62,9 +57,9 @@ void PressAt(DialogWindow& w, CPoint p) {
   });
 }
 
-constexpr CPoint kPowerOn{270, 56};
-constexpr CPoint kStart{342, 82};
-constexpr CPoint kStop{377, 82};
+constexpr CPoint kPowerOn = layout::kPowerOnPoint;
+constexpr CPoint kStart = layout::kStartPoint;
+constexpr CPoint kStop = layout::kStopPoint;
 
 // Starts the stopwatch and stops it `seconds` of the lab's clock later, in
 // one go, so that no tick comes between.
@@ -93,11 +88,7 @@ TEST(CommaLocaleShell, TheLabLooksAndSpeaksAsInTheCLocale) {
     auto* count = qobject_cast<QLineEdit*>(w.Control(IDC_OSCILLATIONS));
 
     // The start-up window: its golden picture, the ball's box aside.
-    RgbImage golden;
-    ASSERT_TRUE(ReadPng(LAB_APP_TEST_DIR "/golden/startup.png", golden));
-    const QImage goldenImage(reinterpret_cast<const uchar*>(golden.pixels.data()), golden.width,
-                             golden.height, golden.width * 4, QImage::Format_RGB32);
-    EXPECT_EQ(DifferingOutsideTheBox(Shown(w), goldenImage), 0);
+    EXPECT_TRUE(MatchesGolden(PictureOf(Shown(w)), "startup", kOutsideTheBox));
 
     // The display on: "0.0".
     PressAt(w, kPowerOn);
@@ -117,9 +108,10 @@ TEST(CommaLocaleShell, TheLabLooksAndSpeaksAsInTheCLocale) {
       CPoint weight;
       const char* mass;
       double period;
-    } steps[] = {{CPoint{552 + 30, 50}, " Massa penjada del fil el\u00e0stic = 0.7 kg", 1.0},
-                 {CPoint{552 + 27, 90}, " Massa penjada del fil el\u00e0stic = 1.0 kg", 1.2},
-                 {CPoint{612 + 27, 90}, " Massa penjada del fil el\u00e0stic = 1.5 kg", 1.45}};
+    } steps[] = {
+        {layout::EmptyPegPoint(1), " Massa penjada del fil el\u00e0stic = 0.7 kg", 1.0},
+        {layout::WeightOnRackPoint(1), " Massa penjada del fil el\u00e0stic = 1.0 kg", 1.2},
+        {layout::WeightOnRackPoint(0), " Massa penjada del fil el\u00e0stic = 1.5 kg", 1.45}};
     for (const auto& step : steps) {
       PressAt(w, step.weight);
       EXPECT_EQ(message->text().toStdString(), step.mass);

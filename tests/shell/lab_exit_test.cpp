@@ -33,7 +33,6 @@ void LeaveBy(Leave how, DialogWindow& w) {
   }
 }
 
-CLabDlg& Lab() { return *static_cast<CLabDlg*>(AfxGetApp()->m_pMainWnd); }
 QtHost& Host() { return static_cast<QtHost&>(GetWindowHost()); }
 
 void EnterTheLab() {

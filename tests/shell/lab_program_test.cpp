@@ -16,8 +16,6 @@
 
 namespace {
 
-CLabDlg& Lab() { return *static_cast<CLabDlg*>(AfxGetApp()->m_pMainWnd); }
-
 void EnterTheLab(DialogWindow& title) { ClickAt(&title, title.Control(IDOK)->geometry().center()); }
 
 TEST(LabProgram, TitleComesFirstThenTheMainWindowRunsUntilEscape) {

@@ -1,22 +1,25 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2154  # the layout's values are assigned by an eval
 # The real lab on a virtual X screen of its own, driven with xdotool:
 # three timings, "Copia les dades" from the window menu (the text must be on
 # the X clipboard, as xclip reads it), then a kill -9; a new start must
 # offer the three points as the previous series, and restoring them must
 # draw the same graph panel as before the kill.
 #
-#   tests/shell/report_on_x11.sh <path to trelko>
+#   tests/shell/report_on_x11.sh <path to trelko> <the build's lab_layout.json>
 set -euo pipefail
 
 program=$1
+layout=$2
 work=$(mktemp -d)
-xvfb_pid=""
 lab_pid=""
+# shellcheck source=scripts/xvfb.sh
+. "$(dirname "$0")/../../scripts/xvfb.sh"
 cleanup() {
   # The lab may be killed outright; the server is asked, so that it removes
   # its lock file.
   [ -z "$lab_pid" ] || kill -9 "$lab_pid" 2>/dev/null || true
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  xvfb_stop
   wait 2>/dev/null || true
   rm -rf "$work"
 }
@@ -36,39 +39,32 @@ wait_for() {
 }
 
 # A display of our own: a number no other server holds (other tests and
-# other programs may start theirs meanwhile), retried if the server dies.
-for _ in $(seq 10); do
-  number=$((200 + RANDOM % 700))
-  [ -e "/tmp/.X$number-lock" ] && continue
-  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    xdpyinfo -display ":$number" >/dev/null 2>&1 && break 2
-    sleep 0.1
-  done
-  kill -9 "$xvfb_pid" 2>/dev/null || true
-  wait "$xvfb_pid" 2>/dev/null || true
-  xvfb_pid=""
-done
-[ -n "$xvfb_pid" ] || fail "Xvfb did not start"
-export DISPLAY=:$number
+# other programs may start theirs meanwhile), another one if the server
+# dies or does not answer.
+xvfb_start random || fail "Xvfb did not start"
+export DISPLAY=$XVFB_DISPLAY
+
+# Where to press (the stopwatch's controls, the weights' balls on the rack
+# and empty pegs) and the graph panel's rectangle, from the build's layout.
+eval "$(python3 - "$layout" <<'EOF'
+import json, sys
+L = json.load(open(sys.argv[1]))
+for name, (x, y) in L["stopwatch"].items():
+    print(f"{name}_point='{x} {y}'")
+for i, w in enumerate(L["weights"]):
+    print(f"weight_on_rack_{i}='{w['onRack'][0]} {w['onRack'][1]}'")
+    print(f"empty_peg_{i}='{w['emptyPeg'][0]} {w['emptyPeg'][1]}'")
+panel = L["graphPanel"]
+print(f"panel_crop={panel['width']}x{panel['height']}")
+print(f"panel_left={panel['left']} panel_top={panel['top']}")
+EOF
+)"
 export XDG_STATE_HOME=$work/state
 export QT_QPA_PLATFORM=xcb
 state=$XDG_STATE_HOME/trelko/series
 
 window_of_size() {
-  local id
-  for _ in $(seq 100); do
-    for id in $(xdotool search --onlyvisible --pid "$lab_pid" 2>/dev/null); do
-      if [ "$(xdotool getwindowgeometry "$id" | awk '/Geometry:/ { print $2 }')" = "$1" ]; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  fail "no window of $1 ($(cat "$work/lab.log"))"
+  x_window_of_size "$lab_pid" "$1" || fail "no window of $1 ($(cat "$work/lab.log"))"
 }
 
 start_lab() {
@@ -89,7 +85,7 @@ start_lab() {
     grep -q "could not connect to display" "$work/lab.log" ||
       fail "the lab ended at start-up: $(cat "$work/lab.log")"
     echo "attempt $attempt: the lab could not connect to $DISPLAY; starting it again" >&2
-    wait_for xdpyinfo -display "$DISPLAY" || fail "the X server stopped answering"
+    wait_for xvfb_answers || fail "the X server stopped answering"
   done
   title=$(window_of_size 399x268)
   xdotool windowfocus --sync "$title" key Return
@@ -97,7 +93,8 @@ start_lab() {
   sleep 0.5
 }
 
-press() { xdotool mousemove --window "$main" "$1" "$2" click 1; }
+# shellcheck disable=SC2086  # a point is "x y", two words
+press() { xdotool mousemove --window "$main" $1 ${2:-} click 1; }
 
 # The window menu from a right press outside the box, once it is up, then
 # keys in it.
@@ -113,28 +110,29 @@ menu_keys() {
 panel_of() {
   local x y
   eval "$(xdotool getwindowgeometry --shell "$main" | sed 's/^/local /')"
-  import -display "$DISPLAY" -window root -crop "432x296+$((X + 239))+$((Y + 124))" +repage "$1"
+  import -display "$DISPLAY" -window root -crop "$panel_crop+$((X + panel_left))+$((Y + panel_top))" \
+    +repage "$1"
 }
 
 start_lab
 [ ! -e "$state" ] || fail "a state before any point"
 # One oscillation a timing, the stopwatch on; 0.7, 1.0 and 1.2 kg.
 xdotool mousemove --window "$main" 253 459 click 1 key ctrl+a type 1
-press 270 56
+press "$powerOn_point"
 timing() {
-  press 270 82
-  press 342 82
+  press "$reset_point"
+  press "$start_point"
   sleep "$1"
-  press 377 82
+  press "$stop_point"
   sleep 0.2
   press 651 458
   sleep 0.2
 }
-press 582 50
+press "$empty_peg_1"
 timing 1.0
-press 579 90
+press "$weight_on_rack_1"
 timing 1.2
-press 519 90
+press "$weight_on_rack_2"
 timing 1.4
 wait_for grep -q '^current 3$' "$state" || fail "three points not kept: $(cat "$state" 2>&1)"
 sleep 0.3

@@ -13,8 +13,6 @@
 
 namespace {
 
-CLabDlg& Lab() { return *static_cast<CLabDlg*>(AfxGetApp()->m_pMainWnd); }
-
 struct EdgeRow {
   const char* name;
   int x, y;

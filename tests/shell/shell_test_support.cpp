@@ -8,7 +8,11 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "app/lab_dlg.h"
+#include "platform/application.h"
 #include "shell/qt/qt_host.h"
+
+CLabDlg& Lab() { return *static_cast<CLabDlg*>(AfxGetApp()->m_pMainWnd); }
 
 bool ProbeDialog::OnInitDialog() {
   Dialog::OnInitDialog();
@@ -154,3 +158,16 @@ void ClickAt(QWidget* window, QPoint at, Qt::MouseButton button) {
 void KeyOn(QWidget* window, Qt::Key key) { QTest::keyClick(window->windowHandle(), key); }
 
 QImage OnScreen(QWidget* window) { return window->screen()->grabWindow(window->winId()).toImage(); }
+
+RgbPicture PictureOf(const QImage& image) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  RgbPicture picture;
+  picture.width = rgb.width();
+  picture.height = rgb.height();
+  picture.pixels.reserve(static_cast<std::size_t>(picture.width) * picture.height);
+  for (int y = 0; y < rgb.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    picture.pixels.insert(picture.pixels.end(), line, line + rgb.width());
+  }
+  return picture;
+}

@@ -10,7 +10,14 @@
 #include <vector>
 
 #include "platform/dialog.h"
+#include "report/png_encoder.h"
 #include "shell/qt/dialog_window.h"
+
+class CLabDlg;
+
+// The lab's main dialog while the program runs it (the application's main
+// window).
+CLabDlg& Lab();
 
 // A dialog that records every message it gets, one line each:
 // "LeftDown 1 30,40", "Command 1003 0", "Sys 61536", "Timer 0".
@@ -82,3 +89,5 @@ void ClickAt(QWidget* window, QPoint at, Qt::MouseButton button = Qt::LeftButton
 void KeyOn(QWidget* window, Qt::Key key);
 // The window as the screen shows it now.
 QImage OnScreen(QWidget* window);
+// The pixels of a picture taken from the screen, as 0xFFRRGGBB.
+RgbPicture PictureOf(const QImage& image);

@@ -10,8 +10,10 @@
 #include "platform/dc.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
+#include "res/lab_layout.h"
 #include "res/resource_ids.h"
 #include "shell/headless/headless_host.h"
+#include "tests/experiment/lab_actions.h"
 
 namespace {
 
@@ -36,12 +38,10 @@ void InstallPictures() {
   InstallResources(store.table);
 }
 
-// Client points of the controls for the panel at (241, 20).
-constexpr CPoint kSwitchOn{270, 56};   // the rocker's lower part, while off
-constexpr CPoint kSwitchOff{270, 43};  // its upper part, while on
-constexpr CPoint kReset{270, 82};
-constexpr CPoint kStart{340, 82};
-constexpr CPoint kStop{377, 82};
+// Client points of the controls for the panel at its place in the lab, and
+// one that misses them all.
+using lab_actions::kPowerOff, lab_actions::kPowerOn, lab_actions::kReset, lab_actions::kStart,
+    lab_actions::kStop;
 constexpr CPoint kNowhere{200, 200};
 constexpr const char* kBlank = "      ";
 
@@ -49,7 +49,7 @@ class StopwatchTest : public ::testing::Test {
  protected:
   StopwatchTest() {
     InstallPictures();
-    watch.Init(241, 20);
+    watch.Init(layout::kStopwatchOrigin.x, layout::kStopwatchOrigin.y);
   }
 
   int Click(CPoint p) { return watch.OnClick(dc, p.x, p.y); }
@@ -97,18 +97,18 @@ TEST_F(StopwatchTest, PowerOffBlanksAtOnceAndOnShowsZeroFromTheNextTick) {
   EXPECT_FALSE(Refresh());
   EXPECT_EQ(Click(kStart), CStopwatch::kStarted);  // but nothing runs
   EXPECT_EQ(Click(kStop), CStopwatch::kNothing);
-  Click(kSwitchOn);
+  Click(kPowerOn);
   Click(kStart);
   Ticks(30);
   EXPECT_EQ(Display(), "    1.5");
   EXPECT_EQ(Click(kReset), CStopwatch::kReset);
   EXPECT_EQ(Display(), "    0.0");  // at once, running on from zero
-  EXPECT_EQ(Click(kSwitchOff), CStopwatch::kPowerSwitched);
+  EXPECT_EQ(Click(kPowerOff), CStopwatch::kPowerSwitched);
   EXPECT_EQ(Display(), kBlank);
   EXPECT_FALSE(SwitchShowsOn());
   EXPECT_FALSE(Refresh());
 
-  EXPECT_EQ(Click(kSwitchOn), CStopwatch::kPowerSwitched);
+  EXPECT_EQ(Click(kPowerOn), CStopwatch::kPowerSwitched);
   EXPECT_TRUE(SwitchShowsOn());
   EXPECT_EQ(Display(), kBlank);  // not drawn by the click itself
   Ticks(1);
@@ -136,7 +136,7 @@ TEST_P(StopwatchTableTest, Walk) {
   // Power on at 1.0 s, start at 2.0 s, stop at 4.5 s, start again at 6.0 s,
   // power off at 7.0 s.
   const std::pair<double, CPoint> steps[] = {
-      {1.0, kSwitchOn}, {2.0, kStart}, {4.5, kStop}, {6.0, kStart}, {7.0, kSwitchOff}};
+      {1.0, kPowerOn}, {2.0, kStart}, {4.5, kStop}, {6.0, kStart}, {7.0, kPowerOff}};
   const int count[] = {0, 1, 3, 2, 4, 5};
   for (int i = 0; i < count[row.prepared]; ++i) {
     watch.SetClock(steps[i].first);
@@ -156,32 +156,32 @@ TEST_P(StopwatchTableTest, Walk) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, StopwatchTableTest, ::testing::Values(
-    TableRow{"OffSwitch", 0, kSwitchOn, 0, State::Halted, 0.0, 10.0, "    0.0"},
+    TableRow{"OffSwitch", 0, kPowerOn, 0, State::Halted, 0.0, 10.0, "    0.0"},
     TableRow{"OffReset", 0, kReset, 1, State::Off, 0.0, 10.0, kBlank},
     TableRow{"OffStart", 0, kStart, 2, State::Off, 0.0, 10.0, kBlank},
     TableRow{"OffStop", 0, kStop, 4, State::Off, 0.0, 0.0, kBlank},
     TableRow{"OffMiss", 0, kNowhere, 4, State::Off, 0.0, 0.0, kBlank},
-    TableRow{"HaltedZeroSwitch", 1, kSwitchOff, 0, State::Off, 0.0, 1.0, kBlank},
+    TableRow{"HaltedZeroSwitch", 1, kPowerOff, 0, State::Off, 0.0, 1.0, kBlank},
     TableRow{"HaltedZeroReset", 1, kReset, 1, State::Halted, 0.0, 10.0, "    0.0"},
     TableRow{"HaltedZeroStart", 1, kStart, 2, State::Running, 0.0, 10.0, "    0.0"},
     TableRow{"HaltedZeroStop", 1, kStop, 4, State::Halted, 0.0, 1.0, "    0.0"},
     TableRow{"HaltedZeroMiss", 1, kNowhere, 4, State::Halted, 0.0, 1.0, "    0.0"},
-    TableRow{"HaltedReadingSwitch", 2, kSwitchOff, 0, State::Off, 2.5, 2.0, kBlank},
+    TableRow{"HaltedReadingSwitch", 2, kPowerOff, 0, State::Off, 2.5, 2.0, kBlank},
     TableRow{"HaltedReadingReset", 2, kReset, 1, State::Halted, 0.0, 10.0, "    0.0"},
     TableRow{"HaltedReadingStart", 2, kStart, 2, State::Running, 2.5, 2.0, "    8.0"},
     TableRow{"HaltedReadingStop", 2, kStop, 4, State::Halted, 2.5, 2.0, "    2.5"},
     TableRow{"HaltedReadingMiss", 2, kNowhere, 4, State::Halted, 2.5, 2.0, "    2.5"},
-    TableRow{"RunningZeroSwitch", 3, kSwitchOff, 0, State::Off, 0.0, 2.0, kBlank},
+    TableRow{"RunningZeroSwitch", 3, kPowerOff, 0, State::Off, 0.0, 2.0, kBlank},
     TableRow{"RunningZeroReset", 3, kReset, 1, State::Running, 0.0, 10.0, "    0.0"},
     TableRow{"RunningZeroStart", 3, kStart, 2, State::Running, 0.0, 10.0, "    0.0"},
     TableRow{"RunningZeroStop", 3, kStop, 3, State::Halted, 8.0, 2.0, "    8.0"},
     TableRow{"RunningZeroMiss", 3, kNowhere, 4, State::Running, 0.0, 2.0, "    8.0"},
-    TableRow{"RunningReadingSwitch", 4, kSwitchOff, 0, State::Off, 2.5, 2.0, kBlank},
+    TableRow{"RunningReadingSwitch", 4, kPowerOff, 0, State::Off, 2.5, 2.0, kBlank},
     TableRow{"RunningReadingReset", 4, kReset, 1, State::Running, 0.0, 10.0, "    0.0"},
     TableRow{"RunningReadingStart", 4, kStart, 2, State::Running, 2.5, 2.0, "    8.0"},
     TableRow{"RunningReadingStop", 4, kStop, 3, State::Halted, 8.0, 2.0, "    8.0"},
     TableRow{"RunningReadingMiss", 4, kNowhere, 4, State::Running, 2.5, 2.0, "    8.0"},
-    TableRow{"OffWithReadingSwitch", 5, kSwitchOn, 0, State::Halted, 0.0, 10.0, "    0.0"}),
+    TableRow{"OffWithReadingSwitch", 5, kPowerOn, 0, State::Halted, 0.0, 10.0, "    0.0"}),
     [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
 
@@ -206,7 +206,7 @@ class StopwatchReadingTest : public StopwatchTest,
 // second stop later that changes nothing (not even a reading of NaN).
 TEST_P(StopwatchReadingTest, TruncatedToTenths) {
   const std::vector<double>& clocks = GetParam().startStop;
-  Click(kSwitchOn);
+  Click(kPowerOn);
   for (std::size_t i = 0; i + 1 < clocks.size(); ++i) {
     watch.SetClock(clocks[i]);
     EXPECT_EQ(Click(i % 2 ? kStop : kStart), i % 2 ? CStopwatch::kStopped : CStopwatch::kStarted);

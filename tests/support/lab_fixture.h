@@ -3,29 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "app/lab_dlg.h"
-#include "platform/resources.h"
-#include "res/lab_resources.h"
-#include "shell/headless/headless_host.h"
+#include <string>
 
-struct LabResourcesInstalled {
-  LabResourcesInstalled() { InstallResources(LabResources()); }
-};
+#include "tests/support/lab_session.h"
 
-// The host and the resources come first, so that the dialog's constructor
-// finds its icon.
-class LabTest : public ::testing::Test {
+class LabTest : public ::testing::Test, protected LabSession {
  protected:
-  void SetUp() override { host->Open(dlg); }
-  void TearDown() override {
-    if (host->IsOpen(dlg)) host->Close(dlg);
-  }
+  void SetUp() override { Open(); }
+  void TearDown() override { Close(); }
 
   COLORREF Pixel(int x, int y) const { return dlg.GetSurface().GetPixel(x, y); }
   std::string Message() const { return host->Text(dlg, IDC_MESSAGE); }
   bool PlotEnabled() const { return host->Enabled(dlg, IDC_PLOT); }
-
-  LabResourcesInstalled resources;
-  ScopedHeadlessHost host;
-  CLabDlg dlg;
 };

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 
 #include "tests/support/zlib_codec.h"
 
@@ -28,7 +29,8 @@ void PutChunk(std::vector<unsigned char>& out, const char* type,
   const std::size_t start = out.size();
   out.insert(out.end(), type, type + 4);
   out.insert(out.end(), data.begin(), data.end());
-  PutU32(out, Crc32(out.data() + start, out.size() - start));
+  PutU32(out, Crc32(std::string_view(reinterpret_cast<const char*>(out.data()) + start,
+                                     out.size() - start)));
 }
 
 int Paeth(int a, int b, int c) {
@@ -43,8 +45,8 @@ int Paeth(int a, int b, int c) {
 
 }  // namespace
 
-RgbImage ImageOf(const Surface& surface) {
-  RgbImage image;
+RgbPicture ImageOf(const Surface& surface) {
+  RgbPicture image;
   image.width = surface.Width();
   image.height = surface.Height();
   image.pixels.assign(surface.Data(),
@@ -56,7 +58,7 @@ bool WritePng(const std::string& path, const Surface& surface) {
   return WritePng(path, ImageOf(surface));
 }
 
-bool WritePng(const std::string& path, const RgbImage& image) {
+bool WritePng(const std::string& path, const RgbPicture& image) {
   std::vector<unsigned char> raw;
   raw.reserve(static_cast<std::size_t>(image.height) * (1 + 3 * image.width));
   for (int y = 0; y < image.height; ++y) {
@@ -84,7 +86,7 @@ bool WritePng(const std::string& path, const RgbImage& image) {
   return static_cast<bool>(file);
 }
 
-bool ReadPng(const std::string& path, RgbImage& image) {
+bool ReadPng(const std::string& path, RgbPicture& image) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
   const std::vector<unsigned char> in((std::istreambuf_iterator<char>(file)),

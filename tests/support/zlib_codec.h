@@ -1,13 +1,11 @@
-// zlib streams and the CRC-32 of PNG chunks. The desktop build uses the
+// zlib streams for the tests' PNG files (their chunks' CRC-32 is the
+// report's, report/png_encoder.h). The desktop build uses the
 // zlib library (zlib_codec_zlib.cpp); the browser build, whose tests run
 // under Node, uses Node's own zlib module (zlib_codec_node.cpp).
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <vector>
 
-std::uint32_t Crc32(const unsigned char* data, std::size_t size);
 // A zlib stream of raw; false when it could not be made.
 bool ZlibCompress(const std::vector<unsigned char>& raw, std::vector<unsigned char>& packed);
 // Inflates a zlib stream into raw, which holds the size expected; false on

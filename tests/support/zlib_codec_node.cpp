@@ -1,7 +1,5 @@
 #include <emscripten.h>
 
-#include <array>
-
 #include "tests/support/zlib_codec.h"
 
 namespace {
@@ -35,21 +33,6 @@ EM_JS(int, NodeInflate,
       });
 
 }  // namespace
-
-std::uint32_t Crc32(const unsigned char* data, std::size_t size) {
-  static const std::array<std::uint32_t, 256> table = [] {
-    std::array<std::uint32_t, 256> t{};
-    for (std::uint32_t n = 0; n < 256; ++n) {
-      std::uint32_t c = n;
-      for (int k = 0; k < 8; ++k) c = (c & 1) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      t[n] = c;
-    }
-    return t;
-  }();
-  std::uint32_t c = 0xFFFFFFFFu;
-  for (std::size_t i = 0; i < size; ++i) c = table[(c ^ data[i]) & 0xFF] ^ (c >> 8);
-  return c ^ 0xFFFFFFFFu;
-}
 
 bool ZlibCompress(const std::vector<unsigned char>& raw, std::vector<unsigned char>& packed) {
   packed.resize(raw.size() + raw.size() / 1000 + 64);

@@ -2,10 +2,6 @@
 
 #include "tests/support/zlib_codec.h"
 
-std::uint32_t Crc32(const unsigned char* data, std::size_t size) {
-  return static_cast<std::uint32_t>(crc32(0, data, static_cast<uInt>(size)));
-}
-
 bool ZlibCompress(const std::vector<unsigned char>& raw, std::vector<unsigned char>& packed) {
   uLongf size = compressBound(static_cast<uLong>(raw.size()));
   packed.resize(size);

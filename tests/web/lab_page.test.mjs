@@ -6,15 +6,15 @@ import path from 'node:path';
 import {after, before, describe, test} from 'node:test';
 
 import {
-  ballPixel, canvasPixels, ctl, emptyPeg, enabled, enterLab, fileUrl, idle, launchBrowser,
-  openPage, pagePoint, pressAt, probe, sleep, sourceDir, startServer, STOPWATCH, text,
-  waitForTitle, weightOnRack, win,
+  ballPixel, ballXNowAndLater, canvasPixels, ctl, emptyPeg, enabled, enterLab, fileUrl, idle,
+  launchBrowser, openPage, pagePoint, pressAt, probe, sleep, sourceDir, startServer, STOPWATCH,
+  text, timeOscillations, waitForTitle, weightOnRack, win,
 } from './support/lab_browser.mjs';
 import {comparePixels, decodePng} from './support/png.mjs';
 
 const golden = (name) => decodePng(fs.readFileSync(path.join(sourceDir, name)));
-const STARTUP = 'tests/app/golden/startup.png';
-const GRAPH = 'tests/experiment/golden/graph_with_line.png';
+const STARTUP = 'tests/golden/startup.png';
+const GRAPH = 'tests/golden/graph_with_line.png';
 const WELCOME = ' Fes mesures per determinar la constant el\u00e0stica i despr\u00e9s g';
 
 let browser;
@@ -320,10 +320,7 @@ describe('the ball under the mouse and the finger', () => {
     p = await pagePoint(page, bx + 60, by - 60);
     await page.mouse.move(p.x, p.y, {steps: 5});
     await page.mouse.up({button: 'right'});
-    await idle(page);
-    const [x0] = await ballPixel(page);
-    await sleep(300);
-    const [x1] = await ballPixel(page);
+    const [x0, x1] = await ballXNowAndLater(page);
     assert.ok(x1 - x0 > 5, `thrown to the right: ${x0} then ${x1}`);
     await page.closeAll();
   });
@@ -343,10 +340,7 @@ describe('the ball under the mouse and the finger', () => {
     const q = await pagePoint(page, bx - 60, by - 40);
     await page.touchscreen.touchMove(q.x, q.y);
     await page.touchscreen.touchEnd();
-    await idle(page);
-    const [x0] = await ballPixel(page);
-    await sleep(300);
-    const [x1] = await ballPixel(page);
+    const [x0, x1] = await ballXNowAndLater(page);
     assert.ok(x0 - x1 > 5, `thrown to the left: ${x0} then ${x1}`);
     await page.closeAll();
   });
@@ -397,13 +391,7 @@ describe('the whole experiment by clicks', () => {
         await press(weightOnRack(weight));
         assert.equal(await message(), ` Massa penjada del fil el\u00e0stic = ${mass.toFixed(1)} kg`);
       }
-      // Pull the ball 4 cm below the string's end and let it go.
-      const y = await probe(page, 'lab_ball', 1);
-      await press([120, 20 + Math.round((0.04 - y) * 400)]);
-      await press(STOPWATCH.reset);
-      await press(STOPWATCH.start);
-      await sleep(count * 2 * Math.PI * Math.sqrt(mass / 27.9) * 1000);
-      await press(STOPWATCH.stop);
+      await timeOscillations(page, press, mass, count);
       const m = (await message()).match(
           /^ Durada de (\d+) oscil\u00b7lacions: +(\d+\.\d) s {2}\(Per\u00edode: T = (\d\.\d\d) s\)$/);
       assert.ok(m, await message());

@@ -5,8 +5,8 @@
 import fs from 'node:fs';
 
 import {
-  ctl, enterLab, idle, launchBrowser, openPage, pressAt, probe, sleep, startServer, STOPWATCH,
-  weightOnRack,
+  ctl, enterLab, idle, launchBrowser, openPage, pressAt, startServer, STOPWATCH,
+  timeOscillations, weightOnRack,
 } from './support/lab_browser.mjs';
 
 const out = process.argv[2] || 'docs/images/web-page.png';
@@ -23,12 +23,7 @@ try {
   await press(STOPWATCH.powerOn);
   for (const [mass, weight] of [[1.0, -1], [1.5, 0], [1.7, 2]]) {
     if (weight >= 0) await press(weightOnRack(weight));
-    const y = await probe(page, 'lab_ball', 1);
-    await press([120, 20 + Math.round((0.04 - y) * 400)]);
-    await press(STOPWATCH.reset);
-    await press(STOPWATCH.start);
-    await sleep(count * 2 * Math.PI * Math.sqrt(mass / 27.9) * 1000);
-    await press(STOPWATCH.stop);
+    await timeOscillations(page, press, mass, count);
     await page.click(ctl(0, 1004));
     await idle(page);
   }

@@ -155,14 +155,54 @@ export async function pressAt(page, x, y, button = 'left') {
   await page.mouse.up({button});
 }
 
+// The lab's layout and physical values (res/lab_layout.h), as the web build
+// wrote them beside the page.
+export const layoutPath = path.join(path.dirname(pagePath), 'lab_layout.json');
+function readLayout() {
+  if (!fs.existsSync(layoutPath)) throw new Error(`${layoutPath} is missing: build the web preset`);
+  return JSON.parse(fs.readFileSync(layoutPath, 'utf8'));
+}
+export const LAYOUT = readLayout();
+// The string's k, for how long a number of periods takes.
+export const STRING_K = LAYOUT.physical.stringK;
+
 // The lab's places, as the student sees them (client pixels).
-export const STOPWATCH = {powerOn: [270, 56], reset: [270, 82], start: [342, 82], stop: [377, 82]};
-const WEIGHT_LEFT = [612, 552, 492, 432];
-export const weightOnRack = (i) => [WEIGHT_LEFT[i] + 27, 90];
-export const emptyPeg = (i) => [WEIGHT_LEFT[i] + 30, 50];
-// The ball's centre in client pixels, from its place in metres.
+export const STOPWATCH = {
+  powerOn: LAYOUT.stopwatch.powerOn, reset: LAYOUT.stopwatch.reset,
+  start: LAYOUT.stopwatch.start, stop: LAYOUT.stopwatch.stop,
+};
+export const weightOnRack = (i) => LAYOUT.weights[i].onRack;
+export const emptyPeg = (i) => LAYOUT.weights[i].emptyPeg;
+// The ball's centre in client pixels, from its place in metres: the world's
+// origin is the middle of the box's top edge.
 export async function ballPixel(page) {
   const x = await probe(page, 'lab_ball', 0);
   const y = await probe(page, 'lab_ball', 1);
-  return [Math.round(120 + x * 400), Math.round(20 - y * 400)];
+  const box = LAYOUT.simulationBox;
+  const perMetre = box.height / (LAYOUT.boxWorld.top - LAYOUT.boxWorld.bottom);
+  return [Math.round(box.left + box.width / 2 + x * perMetre), Math.round(box.top - y * perMetre)];
+}
+
+// Once the page is idle, the ball's x in client pixels, and again `ms` later.
+export async function ballXNowAndLater(page, ms = 300) {
+  await idle(page);
+  const [now] = await ballPixel(page);
+  await sleep(ms);
+  const [later] = await ballPixel(page);
+  return [now, later];
+}
+
+// One timing as a student does it: pulls the ball 4 cm below where it hangs
+// and lets it go, then resets, starts, waits `count` periods of `mass` on
+// the lab's string and stops the stopwatch. `press` presses at a client
+// point and lets the page settle.
+export async function timeOscillations(page, press, mass, count) {
+  const y = await probe(page, 'lab_ball', 1);
+  const box = LAYOUT.simulationBox;
+  const perMetre = box.height / (LAYOUT.boxWorld.top - LAYOUT.boxWorld.bottom);
+  await press([box.left + box.width / 2, box.top + Math.round((0.04 - y) * perMetre)]);
+  await press(STOPWATCH.reset);
+  await press(STOPWATCH.start);
+  await sleep(count * 2 * Math.PI * Math.sqrt(mass / STRING_K) * 1000);
+  await press(STOPWATCH.stop);
 }
