@@ -21,7 +21,7 @@ build=${LAB_SCREENSHOT_BUILD_DIR:-build/release}
 
 scripts/install-deps.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target trelko lab_layout -j "$(nproc)"
+cmake --build "$build" --target trelko lab_layout_json_file -j "$(nproc)"
 mkdir -p "$out"
 
 # Where to press and what to wait for, from the build's copy of the lab's
