@@ -40,8 +40,7 @@ Pixels DrawLine(CPoint from, CPoint to, int size = 16, int shift = 0) {
 }
 
 struct LineRow {
-  CPoint from;
-  CPoint to;
+  CPoint from, to;
   Pixels lit;
 };
 

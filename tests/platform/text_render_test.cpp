@@ -257,9 +257,7 @@ double SerifAdvanceUnits(char c) {
 }
 
 struct WidthRow {
-  int height;
-  int width;
-  int ppem;
+  int height, width, ppem;
   double xScale;
 };
 

@@ -15,10 +15,7 @@ namespace {
 constexpr text::FaceMetrics kSerif{2048, 1825, 443, 821.813};
 
 struct ScaleRow {
-  int height;
-  int ppem;
-  int ascent;
-  int descent;
+  int height, ppem, ascent, descent;
 };
 
 class ScaleFaceRow : public ::testing::TestWithParam<ScaleRow> {};
