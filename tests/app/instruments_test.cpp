@@ -138,6 +138,8 @@ TEST_F(Instruments, WholeExperimentByKeyboardAlone) {
   double draggedY = 0;
   std::vector<std::uint32_t> dragged;
   std::vector<std::string> weightMessages;
+  double thrownVx = 0;
+  double thrownVy = 0;
   {
     LabSession mouse;
     mouse.Open();
@@ -148,6 +150,14 @@ TEST_F(Instruments, WholeExperimentByKeyboardAlone) {
     draggedY = mouse.dlg.m_pendulum.m_y;
     const Surface& s = mouse.dlg.GetSurface();
     dragged.assign(s.Data(), s.Data() + s.Width() * s.Height());
+    // Then a throw: a right press at its centre, a release 3 cm to the
+    // right and 2 cm up.
+    const CPoint at = mouse.dlg.m_pendulum.m_box.WorldToScreen(mouse.dlg.m_pendulum.m_x,
+                                                               mouse.dlg.m_pendulum.m_y);
+    mouse.host->RightDown(mouse.dlg, at.x, at.y);
+    mouse.host->RightUp(mouse.dlg, at.x + 12, at.y - 8);
+    thrownVx = mouse.dlg.m_pendulum.m_vx;
+    thrownVy = mouse.dlg.m_pendulum.m_vy;
     for (int i : {3, 0}) {
       const CPoint onRack = layout::WeightOnRackPoint(i);
       mouse.host->LeftClick(mouse.dlg, onRack.x, onRack.y);
@@ -180,6 +190,15 @@ TEST_F(Instruments, WholeExperimentByKeyboardAlone) {
   EXPECT_FALSE(dlg.m_dragging);
   const Surface& keys = dlg.GetSurface();
   EXPECT_TRUE(std::equal(keys.Data(), keys.Data() + keys.Width() * keys.Height(), dragged.data()));
+  // 'L' aims, the arrows move the aim, the focus leaving the ball throws it.
+  student.Key(VK_L);
+  for (int key : {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_UP, VK_UP}) student.Key(key);
+  EXPECT_EQ(Find(dlg, 1).state.rfind("apuntant, 3 cm a la dreta i 2 cm amunt, ", 0), 0u)
+      << Find(dlg, 1).state;
+  host->Tab(dlg);
+  EXPECT_EQ(dlg.m_pendulum.m_vx, thrownVx);
+  EXPECT_EQ(dlg.m_pendulum.m_vy, thrownVy);
+  EXPECT_EQ(Find(dlg, 1).state.rfind("en moviment, ", 0), 0u) << Find(dlg, 1).state;
 
   // The switch, then the count box: twenty oscillations a timing.
   student.TabToInstrument(2);
