@@ -97,7 +97,7 @@ var LabPage = (function () {
       level: level, root: root, client: client, canvas: canvas,
       context: canvas.getContext('2d', {alpha: false}),
       controls: new Map(), order: [], menu: [], background: colour(background),
-      restoreFocus: document.activeElement, touch: null
+      restoreFocus: document.activeElement, touch: null, scale: 1
     };
     windows[level] = w;
     windows.forEach(function (other, i) { if (i !== level) other.root.inert = true; });
@@ -170,21 +170,32 @@ var LabPage = (function () {
     return 1;
   }
 
-  function place(w) {
-    // Centred on the page, on whole device pixels, so that every pixel of
-    // the surface covers whole pixels of the screen.
+  function place(w, view) {
+    // Centred on the page at the scale that fits it, on whole device
+    // pixels, so that at a scale of 1 every pixel of the surface covers
+    // whole pixels of the screen. Never left of or above the page's origin:
+    // what does not fit is reached by scrolling.
     var ratio = window.devicePixelRatio || 1;
-    var left = Math.max(0, (window.innerWidth - w.root.offsetWidth) / 2);
-    var top = Math.max(0, (window.innerHeight - w.root.offsetHeight) / 2);
+    view = view || viewSize([w]);
+    var scale = fitScale(w.root.offsetWidth, w.root.offsetHeight, view.width, view.height);
+    w.scale = scale;
+    w.root.style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
+    // Shrunk below one device pixel per pixel, a pixel's neighbours are
+    // blended rather than dropped, so thin lines stay.
+    w.canvas.style.imageRendering = scale * ratio < 1 ? 'auto' : '';
+    var left = Math.max(0, (view.width - w.root.offsetWidth * scale) / 2);
+    var top = Math.max(0, (view.height - w.root.offsetHeight * scale) / 2);
     w.root.style.left = left + 'px';
     w.root.style.top = top + 'px';
     // The canvas itself, inside the frame, starts on a whole device pixel:
     // at a place that is a whole number of device pixels and also one the
-    // layout can hold (it places in 64ths of a CSS pixel).
+    // layout can hold (it places in 64ths of a CSS pixel); rounded up, so
+    // never left of the page.
     var unit = snapUnit(ratio);
     var r = w.canvas.getBoundingClientRect();
-    w.root.style.left = left + Math.round(r.left / unit) * unit - r.left + 'px';
-    w.root.style.top = top + Math.round(r.top / unit) * unit - r.top + 'px';
+    var x = r.left + window.scrollX, y = r.top + window.scrollY;
+    w.root.style.left = left + Math.ceil(x / unit - 1e-6) * unit - x + 'px';
+    w.root.style.top = top + Math.ceil(y / unit - 1e-6) * unit - y + 'px';
   }
 
   function showWindow(level) {
@@ -251,6 +262,40 @@ var LabPage = (function () {
     if (el === null) return;
     el.focus();
     if (el.tagName === 'INPUT') el.select();
+  }
+
+  // --- fitting the screen -------------------------------------------------------------
+
+  // The smallest scale a window is shrunk to: below it the lab's 8-point
+  // text and the graph's labels are no longer legible, so the page scrolls.
+  var LEGIBLE_SCALE = 0.6;
+
+  // A window fits the page at a scale of 1 where it can, shrunk to fit both
+  // ways where it cannot, and never below the legible scale. (One CSS
+  // pixel spare keeps a rounded edge from bringing up a scroll bar.)
+  function fitScale(width, height, viewWidth, viewHeight) {
+    var scale = Math.min((viewWidth - 1) / width, (viewHeight - 1) / height);
+    if (!(scale < 1)) return 1;
+    return Math.max(LEGIBLE_SCALE, scale);
+  }
+
+  // The page's visible size without scroll bars, measured with the given
+  // windows out of the way (so that their old size brings up none).
+  function viewSize(ws) {
+    ws.forEach(function (w) {
+      w.root.style.transform = 'scale(0.01)';
+      w.root.style.left = '0px';
+      w.root.style.top = '0px';
+    });
+    var e = document.documentElement;
+    return {width: e.clientWidth, height: e.clientHeight};
+  }
+
+  // After the browser's window changed size or the device turned.
+  function placeAll() {
+    var shown = windows.filter(function (w) { return w; });
+    var view = viewSize(shown);
+    shown.forEach(function (w) { place(w, view); });
   }
 
   // --- the surface ------------------------------------------------------------------
@@ -614,7 +659,7 @@ var LabPage = (function () {
     document.addEventListener('pointerdown', function (e) {
       if (menu !== null && !menu.el.contains(e.target)) closeMenu();
     }, true);
-    window.addEventListener('resize', function () { windows.forEach(place); });
+    window.addEventListener('resize', placeAll);
     // Points in the table would be lost: the browser asks first.
     window.addEventListener('beforeunload', function (e) {
       if (module._lab_point_count() > 0) {
