@@ -73,12 +73,14 @@ var LabPage = (function () {
       close.type = 'button';
       close.tabIndex = -1;
       close.title = 'Tanca';
+      close.setAttribute('aria-label', 'Tanca');
       close.textContent = '\u00d7';
       close.addEventListener('click', function () { push(EVENT.kSysCommand, level, IN.kClose); });
       bar.appendChild(title);
       bar.appendChild(close);
       root.appendChild(bar);
       document.title = caption;
+      nameHeading();
     }
     var client = document.createElement('div');
     client.className = 'lab-client';
@@ -141,6 +143,10 @@ var LabPage = (function () {
       el.width = width;
       el.height = height;
       el.getContext('2d').putImageData(new ImageData(rgba, width, height), 0, 0);
+      if (text !== '') {
+        el.setAttribute('role', 'img');
+        el.setAttribute('aria-label', text);
+      }
     }
     el.classList.add('lab-control');
     el.dataset.controlId = String(id);
@@ -200,6 +206,7 @@ var LabPage = (function () {
 
   function showWindow(level) {
     var w = windows[level];
+    nameControls(w);
     place(w);
     w.root.style.visibility = 'visible';
     var stops = tabStops(w);
@@ -230,6 +237,7 @@ var LabPage = (function () {
     if (el.tagName === 'INPUT') {
       if (el.value === text) return false;
       el.value = text;
+      if (el.readOnly) announce(text);
       // A new text shows from its beginning.
       if (document.activeElement !== el) el.scrollLeft = 0;
       else el.setSelectionRange(0, 0);
@@ -296,6 +304,50 @@ var LabPage = (function () {
     var shown = windows.filter(function (w) { return w; });
     var view = viewSize(shown);
     shown.forEach(function (w) { place(w, view); });
+  }
+
+  // --- what a screen reader reads ------------------------------------------------------
+
+  // The page's one heading is the lab's name, the page's title.
+  function nameHeading() {
+    var h = document.getElementById('lab-heading');
+    if (h !== null) h.textContent = document.title;
+  }
+
+  // An edit is named by the text at its left on the same row, as a form
+  // reads; a read-only edit with none is the window's message line.
+  function nameControls(w) {
+    var texts = w.order.filter(function (c) { return c.el.classList.contains('lab-label'); });
+    w.order.forEach(function (c) {
+      if (c.el.tagName !== 'INPUT' || c.el.hasAttribute('aria-label')) return;
+      var box = boxOf(c.el), best = null;
+      texts.forEach(function (t) {
+        var b = boxOf(t.el);
+        var sameRow = b.top < box.bottom && box.top < b.bottom;
+        if (!sameRow || b.right > box.left + 1) return;
+        if (best === null || b.right > boxOf(best.el).right) best = t;
+      });
+      // Nothing but the edits' own neighbours: a text of another row is not it.
+      if (best !== null && box.left - boxOf(best.el).right < box.bottom - box.top) {
+        if (!best.el.id) best.el.id = 'lab-label-' + w.level + '-' + w.order.indexOf(best);
+        c.el.setAttribute('aria-labelledby', best.el.id);
+      } else if (c.el.readOnly) {
+        c.el.setAttribute('aria-label', 'Missatge');
+      }
+    });
+  }
+
+  function boxOf(el) {
+    var left = parseFloat(el.style.left), top = parseFloat(el.style.top);
+    return {left: left, top: top, right: left + parseFloat(el.style.width),
+            bottom: top + parseFloat(el.style.height)};
+  }
+
+  // A new message of the program, read once by a screen reader (politely:
+  // after what it is reading).
+  function announce(text) {
+    var live = document.getElementById('lab-live');
+    if (live !== null) live.textContent = text.trim();
   }
 
   // --- the surface ------------------------------------------------------------------
@@ -572,14 +624,23 @@ var LabPage = (function () {
     d.appendChild(bar);
     d.appendChild(body);
     d.appendChild(row);
+    labelMessageBox(d, bar, p, number);
     d.addEventListener('close', function () {
       d.remove();
       push(EVENT.kBoxAnswered, -1, number);
     });
-    document.body.appendChild(d);
+    desk().appendChild(d);
     d.showModal();
     ok.focus();
     return number;
+  }
+
+  // A message box is a dialog named by its caption, its text its description.
+  function labelMessageBox(d, caption, text, number) {
+    caption.id = 'lab-message-caption-' + number;
+    text.id = 'lab-message-text-' + number;
+    d.setAttribute('aria-labelledby', caption.id);
+    d.setAttribute('aria-describedby', text.id);
   }
 
   // --- the clipboard, downloads, storage ----------------------------------------------------
@@ -660,6 +721,7 @@ var LabPage = (function () {
       if (menu !== null && !menu.el.contains(e.target)) closeMenu();
     }, true);
     window.addEventListener('resize', placeAll);
+    nameHeading();
     // Points in the table would be lost: the browser asks first.
     window.addEventListener('beforeunload', function (e) {
       if (module._lab_point_count() > 0) {

@@ -114,8 +114,11 @@ void WebHost::AddControls(const Window& window) {
       // A picture control takes the size of its picture.
       const Bitmap* bitmap = LoadBitmap(c.bitmap);
       if (bitmap == nullptr) continue;
-      lab_page_add_control(window.level, c.id, page_kind::kPicture, "", x, y, bitmap->width,
-                           bitmap->height, PageFlags(look), bitmap->pixels);
+      // Its text alternative: its own text, or for the title picture (which
+      // has none) the program's name, which is what it shows.
+      const std::string alt = c.text.empty() ? m_applicationName : Text(c.text);
+      lab_page_add_control(window.level, c.id, page_kind::kPicture, alt.c_str(), x, y,
+                           bitmap->width, bitmap->height, PageFlags(look), bitmap->pixels);
       continue;
     }
     lab_page_add_control(window.level, c.id, static_cast<int>(look.kind), Text(c.text).c_str(), x,
