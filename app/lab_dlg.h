@@ -16,6 +16,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "draw/image_toggle.h"
 #include "draw/plot_area.h"
@@ -49,6 +50,10 @@ class CLabDlg : public Dialog {
   // The right button aims and throws the ball inside the simulation box.
   bool OwnsRightButton(CPoint point) const override;
   void OnTimer(unsigned id) override;
+  // The instruments by keyboard (app/lab_dlg_instruments.cpp).
+  std::vector<Instrument> Instruments() const override;
+  bool OnInstrumentKey(int id, int key, unsigned modifiers) override;
+  void OnInstrumentFocus(int id) override;
 
   // "Començar": a new series. "plot": the last timing becomes a point.
   void OnStart();
@@ -104,6 +109,12 @@ class CLabDlg : public Dialog {
   // The series before the last "Començar" (or left by the last run), which
   // "Recupera la sèrie anterior" brings back; empty when there is none.
   PointSeries m_previousSeries;
+  // The ball held (left button) or aimed (right button) by keys, and the
+  // pointer those keys have moved.
+  enum class BallKeys { kFree, kHeld, kAiming };
+  BallKeys m_ballKeys = BallKeys::kFree;
+  CPoint m_ballKeyPoint;
+  CPoint m_ballAimStart;
 
  private:
   void RepaintSimulationBox(CDC& dc);
@@ -118,4 +129,7 @@ class CLabDlg : public Dialog {
   // while there is no previous series.
   void UpdateReportMenu();
   void SaveReportFile(const char* defaultName, const char* filter, const std::string& bytes);
+  bool OnBallKey(int key, unsigned modifiers);
+  void LetBallGo();
+  CPoint BallCentre() const;
 };

@@ -69,6 +69,8 @@ void CLabDlg::PressInSimulationBox(CDC& dc, unsigned flags, CPoint point) {
 
 void CLabDlg::OnMouseMove(unsigned flags, CPoint point) {
   if (!m_dragging) return;
+  // While the keys hold the ball, a pointer passing over the window leaves it.
+  if (m_ballKeys == BallKeys::kHeld && (flags & MK_LBUTTON) == 0) return;
   CClientDC dc(this);
   if (m_simBox.Contains(point.x, point.y)) {
     m_pendulum.Erase(dc, false);

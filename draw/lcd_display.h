@@ -22,6 +22,10 @@ class CLcdDisplay {
   int CellHeight() const { return m_cell.cy; }
   double Largest() const { return m_largest; }
   double Smallest() const { return m_smallest; }
+  // The row of cells, right/bottom exclusive.
+  CRect Rect() const {
+    return CRect(m_corner.x, m_corner.y, m_corner.x + m_digits * m_cell.cx, m_corner.y + m_cell.cy);
+  }
 
  private:
   int m_digits = 0;

@@ -30,6 +30,15 @@ GraphFit DrawGraph(CDC& dc, CPlotArea& panel, CPlotArea& graph, const double* ma
       dc.FillSolidRect(square, kPointColour);
     }
   }
+  const GraphFit fit = FitGraph(mass, t2, lastPoint);
+  if (fit.outcome != GraphFit::Outcome::kLine) return fit;
+  graph.ChangePen(dc, kLineColour);
+  CPlotArea::Segment segment{};
+  graph.DrawClippedSegment(dc, 0.0, fit.intercept, 2.0, fit.intercept + 2 * fit.slope, segment);
+  return fit;
+}
+
+GraphFit FitGraph(const double* mass, const double* t2, int lastPoint) {
   GraphFit fit;
   if (lastPoint < 2) return fit;
 
@@ -43,9 +52,6 @@ GraphFit DrawGraph(CDC& dc, CPlotArea& panel, CPlotArea& graph, const double* ma
   // infinite quotient, printed as such, taken without dividing by zero.
   fit.k = fit.slope == 0.0 ? std::copysign(std::numeric_limits<double>::infinity(), fit.slope)
                            : kFourPiSquared / fit.slope;
-  graph.ChangePen(dc, kLineColour);
-  CPlotArea::Segment segment{};
-  graph.DrawClippedSegment(dc, 0.0, fit.intercept, 2.0, fit.intercept + 2 * fit.slope, segment);
   return fit;
 }
 

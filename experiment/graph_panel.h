@@ -33,6 +33,10 @@ struct GraphFit {
 GraphFit DrawGraph(CDC& dc, CPlotArea& panel, CPlotArea& graph, const double* mass,
                    const double* t2, int lastPoint);
 
+// The line through the points 0..lastPoint, as DrawGraph finds it, without
+// drawing anything.
+GraphFit FitGraph(const double* mass, const double* t2, int lastPoint);
+
 // The message line's text for a fit: the slope and k, or that the slope
 // could not be computed; empty when there is no line to speak of.
 std::string FitMessage(const GraphFit& fit);

@@ -105,6 +105,12 @@ const Icon* Dialog::OnQueryDragIcon() { return nullptr; }
 
 bool Dialog::OwnsRightButton(CPoint) const { return false; }
 
+std::vector<Instrument> Dialog::Instruments() const { return {}; }
+
+bool Dialog::OnInstrumentKey(int, int, unsigned) { return false; }
+
+void Dialog::OnInstrumentFocus(int) {}
+
 bool Dialog::UpdateData(bool saveAndValidate) {
   CDataExchange dx(this, saveAndValidate);
   DoDataExchange(&dx);
@@ -168,6 +174,7 @@ void Dialog::InitDialog() {
   m_surface.Resize(width, height, kDialogBackground);
   m_surface.SetListener(this);
   m_ending = false;
+  m_focusedInstrument = -1;
   OnInitDialog();
 }
 
@@ -243,4 +250,21 @@ void Dialog::DispatchKey(int key) {
       return;
     }
   }
+}
+
+bool Dialog::DispatchInstrumentKey(int id, int key, unsigned modifiers) {
+  if (key == VK_ESCAPE) {
+    DispatchKey(VK_ESCAPE);
+    return true;
+  }
+  // An instrument's key acts as the mouse on it: its handlers are the mouse's.
+  bool used = false;
+  Handle(Message::Mouse, [&] { used = OnInstrumentKey(id, key, modifiers); });
+  return used;
+}
+
+void Dialog::DispatchInstrumentFocus(int id) {
+  if (id < 0) id = -1;
+  m_focusedInstrument = id;
+  Handle(Message::Mouse, [&] { OnInstrumentFocus(id); });
 }

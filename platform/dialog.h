@@ -9,11 +9,13 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/data_exchange.h"
 #include "platform/dc.h"
 #include "platform/geometry.h"
+#include "platform/instrument.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 
@@ -113,6 +115,13 @@ class Dialog : private SurfaceListener {
   // lab: inside the simulation box, edges included); elsewhere a host that
   // offers the window menu in a context menu opens it.
   virtual bool OwnsRightButton(CPoint point) const;  // default: false
+  // The instruments drawn on the surface, in reading order (default: none).
+  // Hosts put them before the template's tab-stop controls in the Tab ring.
+  virtual std::vector<Instrument> Instruments() const;
+  // A key on the focused instrument; true when the instrument used it.
+  virtual bool OnInstrumentKey(int id, int key, unsigned modifiers);  // default: false
+  // The focus moved to this instrument, or left every one (-1).
+  virtual void OnInstrumentFocus(int id);  // default: nothing
 
   // Services for the handlers.
   bool UpdateData(bool saveAndValidate = true);
@@ -143,6 +152,12 @@ class Dialog : private SurfaceListener {
   void DispatchSysCommand(unsigned id);
   // Enter presses the default push button, Escape cancels.
   void DispatchKey(int key);
+  // A key on an instrument (Enter included: it is the instrument's, not the
+  // default button's). Escape still cancels the dialog. True when used.
+  bool DispatchInstrumentKey(int id, int key, unsigned modifiers);
+  // The host moved the focus to an instrument, or away from all (-1).
+  void DispatchInstrumentFocus(int id);
+  int FocusedInstrument() const { return m_focusedInstrument; }
   // The window is minimised (iconic) or restored: the host resizes the
   // client area and paints again.
   void ResizeClient(int width, int height);
@@ -169,6 +184,7 @@ class Dialog : private SurfaceListener {
   int m_result = 0;
   Message m_current = Message::None;
   unsigned m_currentSysCommand = 0;
+  int m_focusedInstrument = -1;
 };
 
 // A device context of a dialog's client area, released at the end of its

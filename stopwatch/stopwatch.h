@@ -32,6 +32,14 @@ class CStopwatch {
   double StartTime() const { return m_start; }
   bool BlankShown() const { return m_blankShown; }
 
+  // Where each control accepts a click now, edges included, and the cells
+  // of the display (right/bottom exclusive).
+  const HitRect& PowerHit() const { return m_power.CurrentHit(); }
+  const HitRect& ResetHit() const { return m_reset.Hit(); }
+  const HitRect& StartHit() const { return m_startButton.Hit(); }
+  const HitRect& StopHit() const { return m_stopButton.Hit(); }
+  CRect DisplayRect() const { return m_display.Rect(); }
+
  private:
   double RunningTime() const;
 

@@ -131,7 +131,54 @@ void HeadlessHost::Backspace(Dialog& dialog, int id) {
   dialog.DispatchCommand(id, EN_CHANGE);
 }
 
-void HeadlessHost::Key(Dialog& dialog, int key) { dialog.DispatchKey(key); }
+void HeadlessHost::Key(Dialog& dialog, int key, unsigned modifiers) {
+  const int instrument = dialog.FocusedInstrument();
+  if (instrument >= 0) {
+    dialog.DispatchInstrumentKey(instrument, key, modifiers);
+    return;
+  }
+  if (key == VK_SPACE && IsOpen(dialog)) {
+    const Control* c = Find(dialog, Get(dialog).focus);
+    if (c != nullptr && c->look.kind == ControlKind::PushButton) Click(dialog, c->source->id);
+    return;
+  }
+  dialog.DispatchKey(key);
+}
+
+void HeadlessHost::Tab(Dialog& dialog, bool shift) {
+  if (!IsOpen(dialog)) return;
+  Window& w = Get(dialog);
+  // The ring: the instruments' ids, then the controls' ids.
+  std::vector<int> ring;
+  for (const Instrument& i : dialog.Instruments()) ring.push_back(i.id);
+  const std::size_t instruments = ring.size();
+  for (const Control& c : w.controls) {
+    if (c.look.tabStop && c.visible && c.enabled) ring.push_back(c.source->id);
+  }
+  if (ring.empty()) return;
+  std::size_t at = ring.size();  // nowhere yet
+  for (std::size_t i = 0; i < ring.size(); ++i) {
+    const bool isInstrument = i < instruments;
+    if ((isInstrument && ring[i] == dialog.FocusedInstrument()) ||
+        (!isInstrument && dialog.FocusedInstrument() < 0 && ring[i] == w.focus)) {
+      at = i;
+    }
+  }
+  const std::size_t n = ring.size();
+  std::size_t next = 0;
+  if (at == n) {
+    next = shift ? n - 1 : 0;
+  } else {
+    next = shift ? (at + n - 1) % n : (at + 1) % n;
+  }
+  if (next < instruments) {
+    w.focus = 0;
+    dialog.DispatchInstrumentFocus(ring[next]);
+  } else {
+    if (dialog.FocusedInstrument() >= 0) dialog.DispatchInstrumentFocus(-1);
+    if (IsOpen(dialog)) Get(dialog).focus = ring[next];
+  }
+}
 
 void HeadlessHost::SysCommand(Dialog& dialog, unsigned command) {
   dialog.DispatchSysCommand(command);

@@ -84,7 +84,15 @@ class HeadlessHost : public WindowHost {
   // Deletes the last character of an edit box (Backspace). Ignored, as
   // typing is, for read-only and disabled boxes.
   void Backspace(Dialog& dialog, int id);
-  void Key(Dialog& dialog, int key);
+  // A key to the focused instrument when there is one (Escape still ends
+  // the dialog); otherwise Enter presses the default button, Escape cancels
+  // and Space clicks a focused push button.
+  void Key(Dialog& dialog, int key, unsigned modifiers = 0);
+  // Moves the focus round the Tab ring: the dialog's instruments in reading
+  // order, then its enabled visible tab-stop controls in template order.
+  void Tab(Dialog& dialog, bool shift = false);
+  // The instrument with the focus, -1 when none.
+  int FocusedInstrument(const Dialog& dialog) const { return dialog.FocusedInstrument(); }
   void SysCommand(Dialog& dialog, unsigned command);
   void SetIconic(Dialog& dialog, bool iconic, int width = 0, int height = 0);
 
