@@ -209,8 +209,12 @@ export async function timeOscillations(page, press, mass, count) {
   const perMetre = box.height / (LAYOUT.boxWorld.top - LAYOUT.boxWorld.bottom);
   await press([box.left + box.width / 2, box.top + Math.round((0.04 - y) * perMetre)]);
   await press(STOPWATCH.reset);
+  const started = await probe(page, 'lab_model_clock');
   await press(STOPWATCH.start);
-  await sleep(count * 2 * Math.PI * Math.sqrt(mass / STRING_K) * 1000);
+  // The periods on the lab's clock, which the ball keeps to (a busy
+  // machine's skipped ticks slow both alike).
+  await page.waitForFunction((until) => Module._lab_model_clock() >= until, {polling: 10},
+                             started + count * 2 * Math.PI * Math.sqrt(mass / STRING_K));
   await press(STOPWATCH.stop);
 }
 
