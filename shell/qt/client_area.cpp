@@ -1,5 +1,7 @@
 #include "shell/qt/client_area.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <cmath>
@@ -34,6 +36,125 @@ void ClientArea::Changed(const QRect& rect) {
   if (rect.isEmpty()) return;
   m_pending += rect;
   update(rect);
+  UpdateFocusMark();
+}
+
+// --- the instruments and the keyboard ---------------------------------------------
+
+namespace {
+// The core's key for a key the instruments take; 0 for any other.
+int InstrumentKey(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Space:
+      return VK_SPACE;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return VK_RETURN;
+    case Qt::Key_Left:
+      return VK_LEFT;
+    case Qt::Key_Up:
+      return VK_UP;
+    case Qt::Key_Right:
+      return VK_RIGHT;
+    case Qt::Key_Down:
+      return VK_DOWN;
+    case Qt::Key_L:
+      return VK_L;
+    default:
+      return 0;
+  }
+}
+}  // namespace
+
+void ClientArea::TakeInstrumentFocus(bool take) {
+  // Tab only: a click on the picture leaves the focus where it is, as it
+  // always has (in the count box, say).
+  setFocusPolicy(take ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void ClientArea::UpdateFocusMark() {
+  QRect mark;
+  const Dialog* dialog = m_window.Core();
+  if (hasFocus() && dialog != nullptr && dialog->FocusedInstrument() >= 0) {
+    for (const Instrument& i : dialog->Instruments()) {
+      if (i.id != dialog->FocusedInstrument()) continue;
+      mark = QRect(QPoint(i.rect.left, i.rect.top), QPoint(i.rect.right - 1, i.rect.bottom - 1));
+      mark.adjust(-1, -1, 1, 1);
+    }
+  }
+  if (mark == m_mark) return;
+  update(m_mark);
+  update(mark);
+  m_mark = mark;
+}
+
+void ClientArea::FocusInstrument(int id) {
+  m_lastInstrument = id;
+  m_window.Dispatch([id](Dialog& d) { d.DispatchInstrumentFocus(id); });
+  UpdateFocusMark();
+}
+
+void ClientArea::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  const Dialog* dialog = m_window.Core();
+  if (dialog == nullptr) return;
+  const std::vector<Instrument> list = dialog->Instruments();
+  if (list.empty()) return;
+  int id = list.front().id;
+  if (event->reason() == Qt::BacktabFocusReason) {
+    id = list.back().id;
+  } else if (event->reason() != Qt::TabFocusReason) {
+    for (const Instrument& i : list) {
+      if (i.id == m_lastInstrument) id = i.id;
+    }
+  }
+  FocusInstrument(id);
+}
+
+void ClientArea::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  const Dialog* dialog = m_window.Core();
+  if (dialog != nullptr && dialog->FocusedInstrument() >= 0) {
+    m_window.Dispatch([](Dialog& d) { d.DispatchInstrumentFocus(-1); });
+  }
+  UpdateFocusMark();
+}
+
+bool ClientArea::focusNextPrevChild(bool next) {
+  const Dialog* dialog = m_window.Core();
+  if (hasFocus() && dialog != nullptr) {
+    const std::vector<Instrument> list = dialog->Instruments();
+    for (std::size_t n = 0; n < list.size(); ++n) {
+      if (list[n].id != dialog->FocusedInstrument()) continue;
+      if (next && n + 1 < list.size()) {
+        FocusInstrument(list[n + 1].id);
+        return true;
+      }
+      if (!next && n > 0) {
+        FocusInstrument(list[n - 1].id);
+        return true;
+      }
+    }
+  }
+  // Past the first or the last instrument: on to the controls.
+  return QWidget::focusNextPrevChild(next);
+}
+
+void ClientArea::keyPressEvent(QKeyEvent* event) {
+  const Dialog* dialog = m_window.Core();
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  const int key = InstrumentKey(event->key());
+  if (dialog == nullptr || dialog->FocusedInstrument() < 0 || key == 0 ||
+      (modifiers & ~Qt::ShiftModifier) != 0) {
+    // Escape, F1 and the rest go on to the window.
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  const int id = dialog->FocusedInstrument();
+  const unsigned shift = (modifiers & Qt::ShiftModifier) != 0 ? KEY_SHIFT : 0;
+  m_window.Dispatch([&](Dialog& d) { d.DispatchInstrumentKey(id, key, shift); });
+  UpdateFocusMark();
+  event->accept();
 }
 
 void ClientArea::PresentNow() {
@@ -52,6 +173,7 @@ void ClientArea::paintEvent(QPaintEvent* event) {
     surface = ViewPixels(s.Data(), s.Width(), s.Height());
   }
   PaintPixelsExactly(painter, surface, QPoint(0, 0), event->region(), DialogBackground());
+  PaintFocusMark(painter, surface, m_mark);
   run_report::NoteFrame();
 }
 

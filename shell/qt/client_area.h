@@ -23,6 +23,16 @@ class ClientArea : public QWidget {
   // Shows every change now, without returning to the event loop.
   void PresentNow();
   bool HasPendingChanges() const { return !m_pending.isEmpty(); }
+  // A dialog with instruments takes part in Tab: Tab and Shift+Tab move
+  // among its instruments inside the client area before going on to the
+  // controls, and the keys go to the focused instrument.
+  void TakeInstrumentFocus(bool take);
+  // Shows the focus mark where the focused instrument is now: called after
+  // every change of the surface, of the focus and after an instrument's key.
+  void UpdateFocusMark();
+  // The focus mark drawn now (the instrument's rectangle grown by 1 pixel),
+  // empty when none.
+  QRect FocusMark() const { return m_mark; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -30,11 +40,18 @@ class ClientArea : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Press(QMouseEvent* event);
+  void FocusInstrument(int id);
 
   DialogWindow& m_window;
   QRegion m_pending;
   RightButtonRouter m_rightButton;
+  QRect m_mark;
+  int m_lastInstrument = -1;  // focused again when the window gets the focus back
 };

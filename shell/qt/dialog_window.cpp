@@ -161,6 +161,7 @@ QWidget* DialogWindow::CreateText(const ControlTemplate& control, const ControlL
 // --- the modal life ------------------------------------------------------------
 
 void DialogWindow::PrepareToShow() {
+  m_client->TakeInstrumentFocus(m_dialog != nullptr && !m_dialog->Instruments().empty());
   for (const ControlWidget& c : m_controls) {
     QWidget* w = c.widget;
     if (DescribeControl(*c.source).tabStop && !w->isHidden() && w->isEnabled() &&

@@ -11,3 +11,8 @@
 // `origin`, and fills the rest of `region` with `background`.
 void PaintPixelsExactly(QPainter& painter, const QImage& picture, const QPoint& origin,
                         const QRegion& region, const QColor& background);
+
+// A dotted focus rectangle over `picture` (drawn at the origin): every other
+// pixel of the rectangle's edges, those where x + y is even, in the
+// inverse of the picture's colour there. The picture itself is not changed.
+void PaintFocusMark(QPainter& painter, const QImage& picture, const QRect& mark);
