@@ -31,6 +31,16 @@ mergeInto(LibraryManager.library, {
   lab_page_enable_menu_item: function (level, command, enable) {
     LabPage.enableMenuItem(level, command >>> 0, enable !== 0);
   },
+  lab_page_set_instrument: function (level, index, id, role, x, y, width, height, name, state,
+                                     checked, table, summary) {
+    var rows = UTF8ToString(table);
+    LabPage.setInstrument(level, index, {
+      id: id, role: role, x: x, y: y, width: width, height: height, name: UTF8ToString(name),
+      state: UTF8ToString(state), checked: checked !== 0, summary: UTF8ToString(summary),
+      table: rows === '' ? [] : rows.split('\x1e').map(function (row) { return row.split('\x1f'); }),
+    });
+  },
+  lab_page_keep_instruments: function (level, count) { LabPage.keepInstruments(level, count); },
   lab_page_set_clipboard: function (text, html) {
     LabPage.setClipboard(UTF8ToString(text), UTF8ToString(html));
   },

@@ -11,6 +11,7 @@ var LabPage = (function () {
   // by the build as the objects page_event, page_control, page_kind and
   // page_input before this script.
   var EVENT = page_event, FLAG = page_control, KIND = page_kind, IN = page_input;
+  var ROLE = page_role;
   // A finger held this long without moving is the right button.
   var HOLD_MS = 500;
   // A finger that moves this far (CSS pixels) before then is the left one.
@@ -73,12 +74,14 @@ var LabPage = (function () {
       close.type = 'button';
       close.tabIndex = -1;
       close.title = 'Tanca';
+      close.setAttribute('aria-label', 'Tanca');
       close.textContent = '\u00d7';
       close.addEventListener('click', function () { push(EVENT.kSysCommand, level, IN.kClose); });
       bar.appendChild(title);
       bar.appendChild(close);
       root.appendChild(bar);
       document.title = caption;
+      nameHeading();
     }
     var client = document.createElement('div');
     client.className = 'lab-client';
@@ -97,7 +100,8 @@ var LabPage = (function () {
       level: level, root: root, client: client, canvas: canvas,
       context: canvas.getContext('2d', {alpha: false}),
       controls: new Map(), order: [], menu: [], background: colour(background),
-      restoreFocus: document.activeElement, touch: null
+      restoreFocus: document.activeElement, touch: null, scale: 1,
+      instruments: addInstrumentLayer(client)
     };
     windows[level] = w;
     windows.forEach(function (other, i) { if (i !== level) other.root.inert = true; });
@@ -141,6 +145,10 @@ var LabPage = (function () {
       el.width = width;
       el.height = height;
       el.getContext('2d').putImageData(new ImageData(rgba, width, height), 0, 0);
+      if (text !== '') {
+        el.setAttribute('role', 'img');
+        el.setAttribute('aria-label', text);
+      }
     }
     el.classList.add('lab-control');
     el.dataset.controlId = String(id);
@@ -170,25 +178,37 @@ var LabPage = (function () {
     return 1;
   }
 
-  function place(w) {
-    // Centred on the page, on whole device pixels, so that every pixel of
-    // the surface covers whole pixels of the screen.
+  function place(w, view) {
+    // Centred on the page at the scale that fits it, on whole device
+    // pixels, so that at a scale of 1 every pixel of the surface covers
+    // whole pixels of the screen. Never left of or above the page's origin:
+    // what does not fit is reached by scrolling.
     var ratio = window.devicePixelRatio || 1;
-    var left = Math.max(0, (window.innerWidth - w.root.offsetWidth) / 2);
-    var top = Math.max(0, (window.innerHeight - w.root.offsetHeight) / 2);
+    view = view || viewSize([w]);
+    var scale = fitScale(w.root.offsetWidth, w.root.offsetHeight, view.width, view.height);
+    w.scale = scale;
+    w.root.style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
+    // Shrunk below one device pixel per pixel, a pixel's neighbours are
+    // blended rather than dropped, so thin lines stay.
+    w.canvas.style.imageRendering = scale * ratio < 1 ? 'auto' : '';
+    var left = Math.max(0, (view.width - w.root.offsetWidth * scale) / 2);
+    var top = Math.max(0, (view.height - w.root.offsetHeight * scale) / 2);
     w.root.style.left = left + 'px';
     w.root.style.top = top + 'px';
     // The canvas itself, inside the frame, starts on a whole device pixel:
     // at a place that is a whole number of device pixels and also one the
-    // layout can hold (it places in 64ths of a CSS pixel).
+    // layout can hold (it places in 64ths of a CSS pixel); rounded up, so
+    // never left of the page.
     var unit = snapUnit(ratio);
     var r = w.canvas.getBoundingClientRect();
-    w.root.style.left = left + Math.round(r.left / unit) * unit - r.left + 'px';
-    w.root.style.top = top + Math.round(r.top / unit) * unit - r.top + 'px';
+    var x = r.left + window.scrollX, y = r.top + window.scrollY;
+    w.root.style.left = left + Math.ceil(x / unit - 1e-6) * unit - x + 'px';
+    w.root.style.top = top + Math.ceil(y / unit - 1e-6) * unit - y + 'px';
   }
 
   function showWindow(level) {
     var w = windows[level];
+    nameControls(w);
     place(w);
     w.root.style.visibility = 'visible';
     var stops = tabStops(w);
@@ -219,6 +239,7 @@ var LabPage = (function () {
     if (el.tagName === 'INPUT') {
       if (el.value === text) return false;
       el.value = text;
+      if (el.readOnly) announce(text);
       // A new text shows from its beginning.
       if (document.activeElement !== el) el.scrollLeft = 0;
       else el.setSelectionRange(0, 0);
@@ -251,6 +272,85 @@ var LabPage = (function () {
     if (el === null) return;
     el.focus();
     if (el.tagName === 'INPUT') el.select();
+  }
+
+  // --- fitting the screen -------------------------------------------------------------
+
+  // The smallest scale a window is shrunk to: below it the lab's 8-point
+  // text and the graph's labels are no longer legible, so the page scrolls.
+  var LEGIBLE_SCALE = 0.6;
+
+  // A window fits the page at a scale of 1 where it can, shrunk to fit both
+  // ways where it cannot, and never below the legible scale. (Two CSS
+  // pixels spare: the canvas's snap to a whole device pixel moves it by up
+  // to one, and that must not bring up a scroll bar.)
+  function fitScale(width, height, viewWidth, viewHeight) {
+    var scale = Math.min((viewWidth - 2) / width, (viewHeight - 2) / height);
+    if (!(scale < 1)) return 1;
+    return Math.max(LEGIBLE_SCALE, scale);
+  }
+
+  // The page's visible size without scroll bars, measured with the given
+  // windows out of the way (so that their old size brings up none).
+  function viewSize(ws) {
+    ws.forEach(function (w) {
+      w.root.style.transform = 'scale(0.01)';
+      w.root.style.left = '0px';
+      w.root.style.top = '0px';
+    });
+    var e = document.documentElement;
+    return {width: e.clientWidth, height: e.clientHeight};
+  }
+
+  // After the browser's window changed size or the device turned.
+  function placeAll() {
+    var shown = windows.filter(function (w) { return w; });
+    var view = viewSize(shown);
+    shown.forEach(function (w) { place(w, view); });
+  }
+
+  // --- what a screen reader reads ------------------------------------------------------
+
+  // The page's one heading is the lab's name, the page's title.
+  function nameHeading() {
+    var h = document.getElementById('lab-heading');
+    if (h !== null) h.textContent = document.title;
+  }
+
+  // An edit is named by the text at its left on the same row, as a form
+  // reads; a read-only edit with none is the window's message line.
+  function nameControls(w) {
+    var texts = w.order.filter(function (c) { return c.el.classList.contains('lab-label'); });
+    w.order.forEach(function (c) {
+      if (c.el.tagName !== 'INPUT' || c.el.hasAttribute('aria-label')) return;
+      var box = boxOf(c.el), best = null;
+      texts.forEach(function (t) {
+        var b = boxOf(t.el);
+        var sameRow = b.top < box.bottom && box.top < b.bottom;
+        if (!sameRow || b.right > box.left + 1) return;
+        if (best === null || b.right > boxOf(best.el).right) best = t;
+      });
+      // Nothing but the edits' own neighbours: a text of another row is not it.
+      if (best !== null && box.left - boxOf(best.el).right < box.bottom - box.top) {
+        if (!best.el.id) best.el.id = 'lab-label-' + w.level + '-' + w.order.indexOf(best);
+        c.el.setAttribute('aria-labelledby', best.el.id);
+      } else if (c.el.readOnly) {
+        c.el.setAttribute('aria-label', 'Missatge');
+      }
+    });
+  }
+
+  function boxOf(el) {
+    var left = parseFloat(el.style.left), top = parseFloat(el.style.top);
+    return {left: left, top: top, right: left + parseFloat(el.style.width),
+            bottom: top + parseFloat(el.style.height)};
+  }
+
+  // A new message of the program, read once by a screen reader (politely:
+  // after what it is reading).
+  function announce(text) {
+    var live = document.getElementById('lab-live');
+    if (live !== null) live.textContent = text.trim();
   }
 
   // --- the surface ------------------------------------------------------------------
@@ -298,6 +398,190 @@ var LabPage = (function () {
     // A page out of sight shows no frames: a moment is enough then.
     requestAnimationFrame(function () { setTimeout(resume, 0); });
     setTimeout(resume, 50);
+  }
+
+  // --- the instruments ------------------------------------------------------------------
+  // The core draws its instruments (the ball, the stopwatch, the weights,
+  // the graph) on the canvas and describes them (Dialog::Instruments): each
+  // is a transparent element over the canvas at its rectangle, before the
+  // controls in the page and in the Tab ring, with a role, a name and its
+  // state for screen readers, and its keys and focus sent to the core.
+
+  // The instruments' layer of a window's client area, under its controls.
+  function addInstrumentLayer(client) {
+    var layer = document.createElement('div');
+    layer.className = 'lab-instruments';
+    client.appendChild(layer);
+    return {layer: layer, items: []};
+  }
+
+  function instrumentStops(w) {
+    return w.instruments.items.map(function (item) { return item.el; });
+  }
+
+  function createInstrument(w, item) {
+    var el;
+    if (item.role === ROLE.kGraph) {
+      // The graph: its points as a table, the line's slope and k after it.
+      el = document.createElement('div');
+      el.setAttribute('role', 'group');
+      var table = document.createElement('table');
+      table.className = 'lab-hidden';
+      table.appendChild(document.createElement('caption'));
+      table.appendChild(document.createElement('thead'));
+      table.appendChild(document.createElement('tbody'));
+      var summary = document.createElement('p');
+      summary.className = 'lab-hidden';
+      summary.id = 'lab-graph-summary-' + w.level + '-' + item.id;
+      el.setAttribute('aria-describedby', summary.id);
+      el.appendChild(table);
+      el.appendChild(summary);
+    } else {
+      el = document.createElement('div');
+      el.setAttribute('role', item.role === ROLE.kSwitch ? 'switch'
+                              : item.role === ROLE.kReadout ? 'status' : 'button');
+      if (item.role === ROLE.kBall) el.setAttribute('aria-roledescription', 'bola');
+      // A readout's state is its text, so that a change of it is read out.
+      if (item.role === ROLE.kReadout) {
+        var reading = document.createElement('span');
+        reading.className = 'lab-hidden';
+        el.appendChild(reading);
+      }
+    }
+    el.className = 'lab-instrument';
+    el.tabIndex = 0;
+    el.dataset.instrument = String(item.id);
+    el.addEventListener('keydown', function (e) { instrumentKey(w, item, e); });
+    el.addEventListener('focus', function () {
+      push(EVENT.kInstrumentFocus, w.level, item.id);
+    });
+    el.addEventListener('blur', function (e) {
+      // On to another instrument: its own focus event says so.
+      if (e.relatedTarget && e.relatedTarget.dataset &&
+          e.relatedTarget.dataset.instrument !== undefined &&
+          w.root.contains(e.relatedTarget)) return;
+      push(EVENT.kInstrumentFocus, w.level, -1);
+    });
+    return el;
+  }
+
+  // The core's description of instrument `index` changed (or is new).
+  function setInstrument(level, index, d) {
+    var w = windows[level];
+    if (!w) return;
+    var items = w.instruments.items;
+    var item = items[index];
+    if (!item || item.role !== d.role || item.id !== d.id) {
+      var fresh = {id: d.id, role: d.role, rect: null, el: null};
+      fresh.el = createInstrument(w, fresh);
+      if (item) item.el.replaceWith(fresh.el);
+      else w.instruments.layer.appendChild(fresh.el);
+      items[index] = item = fresh;
+    }
+    // Only what changed is touched: a moving ball changes its place and
+    // depth at every tick, and nothing else.
+    item.rect = [d.x, d.y, d.width, d.height];
+    var el = item.el;
+    ['left', 'top', 'width', 'height'].forEach(function (side, i) {
+      var length = item.rect[i] + 'px';
+      if (el.style[side] !== length) el.style[side] = length;
+    });
+    setAttribute(el, 'aria-label', d.state === '' ? d.name : d.name + ', ' + d.state);
+    if (d.role === ROLE.kSwitch) setAttribute(el, 'aria-checked', d.checked ? 'true' : 'false');
+    if (d.role === ROLE.kReadout) setIfChanged(el.firstChild, d.state);
+    if (d.role === ROLE.kGraph) setGraph(el, d);
+  }
+
+  // Instruments past `count` are gone.
+  function keepInstruments(level, count) {
+    var w = windows[level];
+    if (!w) return;
+    w.instruments.items.splice(count).forEach(function (item) { item.el.remove(); });
+  }
+
+  function setIfChanged(el, text) { if (el.textContent !== text) el.textContent = text; }
+
+  function setAttribute(el, name, value) {
+    if (el.getAttribute(name) !== value) el.setAttribute(name, value);
+  }
+
+  // rows: a header row, then one row per point (the report's cells).
+  function setGraph(el, d) {
+    var table = el.firstChild;
+    setIfChanged(table.caption, d.name);
+    var rows = d.table.length > 0 ? d.table : [[]];
+    var head = rows[0], body = rows.slice(1);
+    fillRows(table.tHead, [head], 'th');
+    fillRows(table.tBodies[0], body, 'td');
+    setIfChanged(el.lastChild, d.summary);
+  }
+
+  function fillRows(section, rows, cell) {
+    while (section.rows.length > rows.length) section.deleteRow(-1);
+    rows.forEach(function (cells, r) {
+      var tr = section.rows[r] || section.insertRow(-1);
+      while (tr.cells.length > cells.length) tr.deleteCell(-1);
+      cells.forEach(function (text, c) {
+        var td = tr.cells[c];
+        if (!td) {
+          td = document.createElement(cell);
+          if (cell === 'th') td.scope = 'col';
+          tr.appendChild(td);
+        }
+        setIfChanged(td, text);
+      });
+    });
+  }
+
+  // Space, Enter, the arrows (with Shift) and L go to the focused
+  // instrument; Tab, Escape and F1 are the window's.
+  var INSTRUMENT_KEYS = {
+    ' ': IN.kSpace, 'Enter': IN.kReturn, 'ArrowLeft': IN.kArrowLeft, 'ArrowUp': IN.kArrowUp,
+    'ArrowRight': IN.kArrowRight, 'ArrowDown': IN.kArrowDown, 'l': IN.kThrow, 'L': IN.kThrow,
+  };
+
+  function instrumentKey(w, item, e) {
+    if (e.ctrlKey || e.altKey || e.metaKey) return;
+    var key = INSTRUMENT_KEYS[e.key];
+    if (key === undefined) return;
+    e.preventDefault();
+    e.stopPropagation();
+    // Held down, only the arrows repeat: a held Space is one press.
+    var arrow = e.key.indexOf('Arrow') === 0;
+    if (e.repeat && !arrow) return;
+    push(EVENT.kInstrumentKey, w.level, item.id, key, e.shiftKey ? IN.kShiftKey : 0);
+  }
+
+  // The smallest target a finger is sure to hit, in CSS pixels.
+  var FINGER_TARGET = 24;
+
+  // A finger that lands near a small button or switch, where no other
+  // instrument lies, takes it as aimed at: its target is grown around the
+  // instrument's own rectangle to FINGER_TARGET CSS pixels, and the nearest
+  // instrument whose target holds the point takes it.
+  function fingerTarget(w, p) {
+    var items = w.instruments.items;
+    var inside = function (r, x, y) {
+      return x >= r[0] && y >= r[1] && x < r[0] + r[2] && y < r[1] + r[3];
+    };
+    if (items.some(function (item) { return inside(item.rect, p[0], p[1]); })) return p;
+    var least = FINGER_TARGET / (w.scale || 1);
+    var best = null, bestDistance = Infinity;
+    items.forEach(function (item) {
+      if (item.role !== ROLE.kButton && item.role !== ROLE.kSwitch) return;
+      var r = item.rect;
+      var gx = Math.max(0, (least - r[2]) / 2), gy = Math.max(0, (least - r[3]) / 2);
+      if (!inside([r[0] - gx, r[1] - gy, r[2] + 2 * gx, r[3] + 2 * gy], p[0], p[1])) return;
+      var dx = Math.max(r[0] - p[0], 0, p[0] - (r[0] + r[2] - 1));
+      var dy = Math.max(r[1] - p[1], 0, p[1] - (r[1] + r[3] - 1));
+      if (dx * dx + dy * dy < bestDistance) {
+        bestDistance = dx * dx + dy * dy;
+        best = r;
+      }
+    });
+    if (best === null) return p;
+    return [Math.min(Math.max(p[0], best[0]), best[0] + best[2] - 1),
+            Math.min(Math.max(p[1], best[1]), best[1] + best[3] - 1)];
   }
 
   // --- the mouse and the fingers ------------------------------------------------------
@@ -356,7 +640,8 @@ var LabPage = (function () {
     if (w.touch !== null) return;
     e.preventDefault();
     w.canvas.setPointerCapture(e.pointerId);
-    var t = {id: e.pointerId, x: e.clientX, y: e.clientY, start: clientPoint(w, e),
+    var start = fingerTarget(w, clientPoint(w, e));
+    var t = {id: e.pointerId, x: e.clientX, y: e.clientY, start: start,
              mode: 'pending', timer: 0};
     t.timer = setTimeout(function () {
       if (t.mode !== 'pending') return;
@@ -386,8 +671,9 @@ var LabPage = (function () {
     w.touch = null;
     var p = clientPoint(w, e);
     if (t.mode === 'pending') {
+      // A tap: pressed and released on what it was taken to aim at.
       mouse(w, IN.kLeftDown, IN.kLeftButton, t.start);
-      mouse(w, IN.kLeftUp, 0, p);
+      mouse(w, IN.kLeftUp, 0, t.start);
     } else {
       mouse(w, t.mode === 'left' ? IN.kLeftUp : IN.kRightUp, 0, p);
     }
@@ -406,7 +692,7 @@ var LabPage = (function () {
     if (e.ctrlKey || e.altKey || e.metaKey) return;
     if (e.key === 'Tab' && menu === null) {
       // Tab goes round the window's controls, never out of the window.
-      var stops = tabStops(w);
+      var stops = instrumentStops(w).concat(tabStops(w));
       if (stops.length === 0) return;
       var at = stops.indexOf(document.activeElement);
       var next = e.shiftKey ? (at <= 0 ? stops.length - 1 : at - 1)
@@ -527,14 +813,23 @@ var LabPage = (function () {
     d.appendChild(bar);
     d.appendChild(body);
     d.appendChild(row);
+    labelMessageBox(d, bar, p, number);
     d.addEventListener('close', function () {
       d.remove();
       push(EVENT.kBoxAnswered, -1, number);
     });
-    document.body.appendChild(d);
+    desk().appendChild(d);
     d.showModal();
     ok.focus();
     return number;
+  }
+
+  // A message box is a dialog named by its caption, its text its description.
+  function labelMessageBox(d, caption, text, number) {
+    caption.id = 'lab-message-caption-' + number;
+    text.id = 'lab-message-text-' + number;
+    d.setAttribute('aria-labelledby', caption.id);
+    d.setAttribute('aria-describedby', text.id);
   }
 
   // --- the clipboard, downloads, storage ----------------------------------------------------
@@ -614,7 +909,8 @@ var LabPage = (function () {
     document.addEventListener('pointerdown', function (e) {
       if (menu !== null && !menu.el.contains(e.target)) closeMenu();
     }, true);
-    window.addEventListener('resize', function () { windows.forEach(place); });
+    window.addEventListener('resize', placeAll);
+    nameHeading();
     // Points in the table would be lost: the browser asks first.
     window.addEventListener('beforeunload', function (e) {
       if (module._lab_point_count() > 0) {
@@ -637,7 +933,8 @@ var LabPage = (function () {
   return {
     openWindow: openWindow, addControl: addControl, showWindow: showWindow,
     closeWindow: closeWindow, setText: setText, getText: getText, enable: enable,
-    isEnabled: isEnabled, focus: focus, addMenuItem: addMenuItem, showMenu: showMenu,
+    isEnabled: isEnabled, focus: focus, setInstrument: setInstrument,
+    keepInstruments: keepInstruments, addMenuItem: addMenuItem, showMenu: showMenu,
     enableMenuItem: enableMenuItem, setClipboard: setClipboard, download: download,
     readState: readState, writeState: writeState,
     setIcon: setIcon, present: present, rgbaOf: rgbaOf, nextEvent: nextEvent,

@@ -34,6 +34,16 @@ void lab_page_set_icon(const std::uint32_t* argb, int size);
 
 void lab_page_enable_menu_item(int level, unsigned command, int enable);
 
+// --- the instruments drawn on the surface (Dialog::Instruments) ---------------
+// Describes the window's instrument number `index` in reading order, new or
+// changed: role is page_role; the rectangle in client pixels; table (the
+// graph's) holds rows separated by 0x1E, cells by 0x1F.
+void lab_page_set_instrument(int level, int index, int id, int role, int x, int y, int width,
+                             int height, const char* name, const char* state, int checked,
+                             const char* table, const char* summary);
+// The window has `count` instruments: those after them are gone.
+void lab_page_keep_instruments(int level, int count);
+
 // --- the clipboard, downloads and the browser's storage ------------------------
 void lab_page_set_clipboard(const char* text, const char* html);
 // Offers bytes as a download under a file name.
@@ -79,7 +89,21 @@ constexpr int kPaint = 5;        // the window must be painted whole
 constexpr int kVisibility = 6;   // the page was hidden or shown
 constexpr int kMenuKey = 7;      // the key that offers the window menu
 constexpr int kBoxAnswered = 8;  // a: the message box's number
+
+// An instrument's key (a: its id, b: page_input key, c: page_input::kShiftKey
+// or 0), and the focus moving to an instrument (a: its id) or off all (-1).
+constexpr int kInstrumentKey = 9;
+constexpr int kInstrumentFocus = 10;
 }  // namespace page_event
+
+// The instruments' roles for lab_page_set_instrument (InstrumentRole).
+namespace page_role {
+constexpr int kButton = 0;
+constexpr int kSwitch = 1;
+constexpr int kBall = 2;
+constexpr int kReadout = 3;
+constexpr int kGraph = 4;
+}  // namespace page_role
 
 // Control flags for lab_page_add_control.
 namespace page_control {
@@ -117,4 +141,11 @@ constexpr int kChange = 0x300;       // EN_CHANGE
 constexpr unsigned kClose = 0xF060;  // SC_CLOSE
 constexpr int kReturn = 0x0D;        // VK_RETURN
 constexpr int kEscape = 0x1B;
+constexpr int kSpace = 0x20;  // an instrument's keys (platform/instrument.h)
+constexpr int kArrowLeft = 0x25;
+constexpr int kArrowUp = 0x26;
+constexpr int kArrowRight = 0x27;
+constexpr int kArrowDown = 0x28;
+constexpr int kThrow = 0x4C;  // 'L'
+constexpr unsigned kShiftKey = 0x1;
 }  // namespace page_input

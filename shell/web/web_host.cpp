@@ -25,6 +25,15 @@ static_assert(page_input::kLeftButton == MK_LBUTTON && page_input::kRightButton 
 static_assert(page_input::kClicked == BN_CLICKED && page_input::kChange == EN_CHANGE &&
               page_input::kClose == SC_CLOSE);
 static_assert(page_input::kReturn == VK_RETURN && page_input::kEscape == VK_ESCAPE);
+static_assert(page_input::kSpace == VK_SPACE && page_input::kArrowLeft == VK_LEFT &&
+              page_input::kArrowUp == VK_UP && page_input::kArrowRight == VK_RIGHT &&
+              page_input::kArrowDown == VK_DOWN && page_input::kThrow == VK_L &&
+              page_input::kShiftKey == KEY_SHIFT);
+static_assert(page_role::kButton == static_cast<int>(InstrumentRole::kButton) &&
+              page_role::kSwitch == static_cast<int>(InstrumentRole::kSwitch) &&
+              page_role::kBall == static_cast<int>(InstrumentRole::kBall) &&
+              page_role::kReadout == static_cast<int>(InstrumentRole::kReadout) &&
+              page_role::kGraph == static_cast<int>(InstrumentRole::kGraph));
 
 std::string Text(std::string_view text) { return std::string(text); }
 
@@ -95,6 +104,7 @@ int WebHost::RunModal(Dialog& dialog) {
   if (!dialog.IsEnding()) {
     lab_page_show_window(window.level);
     dialog.DispatchPaint();
+    ShowInstruments();
     RunLoop([&dialog] { return dialog.IsEnding(); });
   }
   const int result = dialog.Result();
@@ -114,8 +124,11 @@ void WebHost::AddControls(const Window& window) {
       // A picture control takes the size of its picture.
       const Bitmap* bitmap = LoadBitmap(c.bitmap);
       if (bitmap == nullptr) continue;
-      lab_page_add_control(window.level, c.id, page_kind::kPicture, "", x, y, bitmap->width,
-                           bitmap->height, PageFlags(look), bitmap->pixels);
+      // Its text alternative: its own text, or for the title picture (which
+      // has none) the program's name, which is what it shows.
+      const std::string alt = c.text.empty() ? m_applicationName : Text(c.text);
+      lab_page_add_control(window.level, c.id, page_kind::kPicture, alt.c_str(), x, y,
+                           bitmap->width, bitmap->height, PageFlags(look), bitmap->pixels);
       continue;
     }
     lab_page_add_control(window.level, c.id, static_cast<int>(look.kind), Text(c.text).c_str(), x,
@@ -128,9 +141,11 @@ template <typename Done>
 void WebHost::RunLoop(Done&& done) {
   while (!done()) {
     const double wait = DeliverDueTimers();
+    ShowInstruments();
     if (done()) break;
     if (lab_page_next_event(m_event) != 0) {
       Deliver(Event{m_event[0], m_event[1], m_event[2], m_event[3], m_event[4], m_event[5]});
+      ShowInstruments();
       continue;
     }
     lab_page_wait_event(wait);
@@ -210,6 +225,10 @@ void WebHost::Deliver(const Event& event) {
     case page_event::kMenuKey:
       if (window.menuItems > 0) lab_page_show_menu(window.level, 0, 0);
       break;
+    case page_event::kInstrumentKey:
+    case page_event::kInstrumentFocus:
+      DeliverInstrumentEvent(window, event);
+      break;
     default:
       break;
   }
@@ -231,6 +250,53 @@ void WebHost::DeliverMouse(Window& window, const Event& event) {
     return;
   }
   dialog.DispatchMouse(kind, flags, at.x, at.y);
+}
+
+// --- the instruments -------------------------------------------------------------
+
+void WebHost::DeliverInstrumentEvent(Window& window, const Event& event) {
+  if (event.kind == page_event::kInstrumentFocus) {
+    window.dialog->DispatchInstrumentFocus(event.a);
+  } else {
+    window.dialog->DispatchInstrumentKey(event.a, event.b, static_cast<unsigned>(event.c));
+  }
+}
+
+namespace {
+// The graph's rows for the page: rows separated by 0x1E, cells by 0x1F.
+std::string TableText(const std::vector<std::vector<std::string>>& table) {
+  std::string text;
+  for (std::size_t r = 0; r < table.size(); ++r) {
+    if (r > 0) text += '\x1e';
+    for (std::size_t c = 0; c < table[r].size(); ++c) {
+      if (c > 0) text += '\x1f';
+      text += table[r][c];
+    }
+  }
+  return text;
+}
+}  // namespace
+
+void WebHost::ShowInstruments() {
+  for (std::size_t w = 0; w < m_windows.size(); ++w) {
+    Window& window = *m_windows[w];
+    if (window.dialog->IsEnding()) continue;
+    std::vector<Instrument> now = window.dialog->Instruments();
+    // Most ticks change nothing, or only the ball: the page hears of the
+    // instruments that changed, nothing else.
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      if (i < window.instruments.size() && window.instruments[i] == now[i]) continue;
+      const Instrument& it = now[i];
+      lab_page_set_instrument(window.level, static_cast<int>(i), it.id, static_cast<int>(it.role),
+                              it.rect.left, it.rect.top, it.rect.Width(), it.rect.Height(),
+                              it.name.c_str(), it.state.c_str(), it.checked ? 1 : 0,
+                              TableText(it.table).c_str(), it.summary.c_str());
+    }
+    if (now.size() < window.instruments.size()) {
+      lab_page_keep_instruments(window.level, static_cast<int>(now.size()));
+    }
+    window.instruments = std::move(now);
+  }
 }
 
 // --- controls ------------------------------------------------------------------

@@ -1,5 +1,9 @@
 // WebHost: the window host in a web page.
 //
+// The instruments the core draws on a surface (Dialog::Instruments) are
+// elements of the page over the canvas, updated after every event and tick
+// where they changed; their keys and focus come back as page events.
+//
 // Implements: RunModal, the controls, MessageBox, SetTimer, the window
 // menu's items (a context menu of the page) and EnableSystemMenuItem,
 // SetIcon (the page's icon), SurfaceChanged, PresentNow, HoldWindow,
@@ -27,6 +31,7 @@
 #include <vector>
 
 #include "platform/dialog.h"
+#include "platform/instrument.h"
 #include "platform/right_button.h"
 #include "platform/window_host.h"
 
@@ -79,6 +84,8 @@ class WebHost : public WindowHost {
     std::vector<Timer> timers;
     int menuItems = 0;
     RightButtonRouter rightButton;
+    // The instruments as the page shows them now (Dialog::Instruments).
+    std::vector<Instrument> instruments;
   };
   struct Event {
     int kind, level, a, b, c, d;
@@ -95,6 +102,10 @@ class WebHost : public WindowHost {
   double DeliverDueTimers();
   void Deliver(const Event& event);
   void DeliverMouse(Window& window, const Event& event);
+  // Sends the page the instruments of every window that changed since it
+  // last did: after each event and tick, so the page never shows an old state.
+  void ShowInstruments();
+  void DeliverInstrumentEvent(Window& window, const Event& event);
 
   std::vector<std::unique_ptr<Window>> m_windows;  // outermost first
   std::vector<std::uint8_t> m_staging;             // RGBA bytes of one rectangle

@@ -5,10 +5,13 @@ import fs from 'node:fs';
 import path from 'node:path';
 import {after, before, describe, test} from 'node:test';
 
+import {spawnSync} from 'node:child_process';
+
 import {
-  ballPixel, ballXNowAndLater, canvasPixels, ctl, emptyPeg, enabled, enterLab, fileUrl, idle,
-  launchBrowser, openPage, pagePoint, pressAt, probe, sleep, sourceDir, startServer, STOPWATCH,
-  text, timeOscillations, waitForTitle, weightOnRack, win,
+  axeViolations, ballPixel, ballXNowAndLater, canvasPixels, ctl, emptyPeg, enabled, enterLab,
+  fileUrl, idle, instrument, INSTRUMENT, label, launchBrowser, LAYOUT, openPage, pagePath,
+  pagePoint, pressAt, probe, sleep, sourceDir, startServer, STOPWATCH, text, tabTo,
+  timeOscillations, waitForTitle, weightOnRack, win,
 } from './support/lab_browser.mjs';
 import {comparePixels, decodePng} from './support/png.mjs';
 
@@ -45,13 +48,15 @@ describe('the title picture and the main window', () => {
       assert.equal(await enabled(page, 1004), false, '"plot" is greyed');
       assert.equal(await page.$eval(ctl(0, 1001), (e) => e.readOnly), true);
       assert.equal(await page.evaluate(() => document.activeElement.dataset.controlId), '1001');
-      // Tab order: message line, count box, "Començar" ("plot" is disabled).
+      // Tab order: message line, count box, "Començar" ("plot" is disabled),
+      // then round to the instruments, the ball first.
       const order = [];
       for (let i = 0; i < 3; i++) {
         await page.keyboard.press('Tab');
-        order.push(await page.evaluate(() => document.activeElement.dataset.controlId));
+        order.push(await page.evaluate(() => document.activeElement.dataset.controlId ??
+                                             `instrument ${document.activeElement.dataset.instrument}`));
       }
-      assert.deepEqual(order, ['1002', '1003', '1001']);
+      assert.deepEqual(order, ['1002', '1003', 'instrument 1']);
       await sleep(300);
       assert.deepEqual(page.errors, []);
       assert.equal(await page.evaluate(() => document.cookie), '');
@@ -447,5 +452,187 @@ describe('the whole experiment by clicks', () => {
     await page.reload();
     assert.equal(asked, 0);
     await page.closeAll();
+  });
+});
+
+// The whole experiment by keys: Enter on the title, the count, the switch,
+// the weights, the ball held by an arrow, brought 2 cm below where it hangs
+// at rest and let go, the stopwatch's buttons and "plot", all reached by
+// Tab. Masses 0.7, 1.2 and 1.9 kg over `count` oscillations; returns k.
+async function experimentByKeys(page, count = 5) {
+  await enterLab(page, {byKey: true});
+  const message = () => text(page, 1001);
+  const key = async (k, times = 1) => {
+    for (let i = 0; i < times; i++) await page.keyboard.press(k);
+    await idle(page);
+    await sleep(120);  // a pressed picture holds the window 0.1 s
+  };
+  const press = async (selector, k = ' ') => { await tabTo(page, selector); await key(k); };
+  await tabTo(page, ctl(0, 1002));
+  await page.keyboard.type(String(count));
+  await key('Enter');  // "Començar", the default button, outside the instruments
+  await press(instrument(INSTRUMENT.power));
+  const [w02a, w02b, w03, w05] = INSTRUMENT.weights.map((id) => instrument(id));
+  const {naturalLength, gravity, stringK} = LAYOUT.physical;
+  for (const [mass, weights] of [[0.7, [w03]], [1.2, [w05]], [1.9, [w02a, w02b, w03]]]) {
+    // Enter on a weight is the weight's, as Space is.
+    for (const w of weights) await press(w, w === w03 ? 'Enter' : ' ');
+    assert.equal(await message(), ` Massa penjada del fil el\u00e0stic = ${mass.toFixed(1)} kg`);
+    const ball = instrument(INSTRUMENT.ball);
+    await press(ball, 'ArrowDown');
+    const across = Math.round((await probe(page, 'lab_ball', 0)) * 100);
+    await key(across > 0 ? 'ArrowLeft' : 'ArrowRight', Math.abs(across));
+    const depth = Number(/^Bola, agafada, (\d+) cm per sota del punt fix$/.exec(await label(page, ball))[1]);
+    const down = Math.round(100 * (naturalLength + mass * gravity / stringK)) + 2 - depth;
+    await key(down > 0 ? 'ArrowDown' : 'ArrowUp', Math.abs(down));
+    await key(' ');
+    assert.match(await label(page, ball), /^Bola, en moviment, /);
+    // Timed on the lab's clock, which the ball keeps to, half a tenth late
+    // as the display truncates. The page looks hidden (the clock stands
+    // still) while start and stop are pressed: a busy machine's slow keys
+    // cannot change the reading, as a student's quick hand would not.
+    const display = instrument(INSTRUMENT.display);
+    const still = async (hidden) => { await page.evaluate((h) => labTestSetHidden(h), hidden); await idle(page); };
+    await press(instrument(INSTRUMENT.reset));
+    await tabTo(page, instrument(INSTRUMENT.start));
+    await still(true);
+    const until = await probe(page, 'lab_model_clock') + count * 2 * Math.PI * Math.sqrt(mass / stringK) + 0.05;
+    await key(' ');
+    await page.keyboard.press('Tab');
+    await still(false);
+    await page.evaluate((t) => new Promise((stopped) => (function poll() {
+      if (Module._lab_model_clock() < t) { setTimeout(poll, 2); return; }
+      labTestSetHidden(true);
+      stopped();
+    })()), until);
+    // While it runs the display reads no number.
+    assert.equal(await page.$eval(display, (e) => e.textContent), 'en marxa');
+    await key(mass === 1.9 ? 'Enter' : ' ');
+    await still(false);
+    assert.match(await message(), new RegExp(`^ Durada de ${count} oscil\u00b7lacions: `));
+    assert.match(await label(page, display), /, aturat, \d+\.\d s$/);
+    await press(ctl(0, 1004));
+  }
+  // The graph's table: a header and the three points; its line's k is the
+  // message line's, which the live region has read.
+  const graph = await page.$eval(instrument(INSTRUMENT.graph), (e) => [e.querySelectorAll('tr').length, e.textContent]);
+  const k = /Per tant, k = +(\d+\.\d\d) N\/m$/.exec(await message())?.[1];
+  assert.equal(graph[0], 4);
+  assert.ok(k && graph[1].endsWith(`k = ${k} N/m`), `${graph[1]} / ${await message()}`);
+  assert.equal(await page.$eval('#lab-live', (e) => e.textContent), (await message()).trim());
+  return Number(k);
+}
+
+describe('the keyboard, screen readers and any screen', () => {
+  test('by keyboard alone, no mouse or finger: three masses timed, plotted, and k', async (t) => {
+    const page = await openPage(browser, server.url);
+    await page.evaluate(() => ['pointerdown', 'mousedown', 'touchstart'].forEach((type) =>
+      document.addEventListener(type, () => { window.labPointer = true; }, true)));
+    const k = await experimentByKeys(page);
+    t.diagnostic(`k = ${k}`);
+    assert.ok(Math.abs(k / LAYOUT.physical.stringK - 1) <= 0.03, `k = ${k}`);
+    assert.equal(await page.evaluate(() => window.labPointer), undefined);
+    assert.deepEqual(page.errors, []);
+    await page.closeAll();
+  });
+
+  test('axe-core\'s WCAG 2.1 A and AA rules and Chromium\'s accessibility tree', async () => {
+    const page = await openPage(browser, server.url);
+    await waitForTitle(page, 1);
+    const cdp = await page.createCDPSession();
+    // What Chromium gives a screen reader: "role: name[, checked]" in page order.
+    const tree = async () => (await cdp.send('Accessibility.getFullAXTree')).nodes.filter((n) => !n.ignored)
+        .map((n) => [`${n.role.value}: ${n.name?.value ?? ''}`, ...(n.properties || [])
+            .filter((p) => p.name === 'checked').map((p) => `checked ${p.value.value}`)].join(', ')
+            .replace(/\d+ cm/, 'N cm').replace('en repòs', 'en moviment'));
+    const missing = async (lines) => { const now = await tree(); return lines.filter((l) => !now.includes(l)); };
+    const found = {title: await axeViolations(page)};
+    assert.deepEqual(await missing(['image: Llei de Trelko']), []);
+    await enterLab(page, {byKey: true});
+    found.window = await axeViolations(page);
+    assert.deepEqual(await missing([
+      "textbox: Nombre d'oscil\u00b7lacions", 'textbox: Missatge', 'main: ', 'heading: Llei de Trelko',
+      'button: Bola, en moviment, N cm per sota del punt fix', 'switch: Interruptor del cron\u00f2metre, checked false',
+      'status: Pantalla del cron\u00f2metre, apagat', 'button: reset', 'button: start', 'button: stop',
+      'button: Pes de 0.2 kg, al penjador', 'button: Pes de 0.2 kg, al penjador',
+      'button: Pes de 0.3 kg, penjat del fil', 'button: Pes de 0.5 kg, al penjador',
+      'status: Massa penjada, 1.0 kg', 'group: Gr\u00e0fic de T\u00b2 davant m',
+    ]), []);
+    await page.keyboard.press('F1');
+    await page.waitForSelector('.lab-menu button');
+    found.menu = await axeViolations(page);
+    await page.keyboard.press('Escape');
+    await tabTo(page, ctl(0, 1002));
+    await page.keyboard.type('abc');
+    await page.waitForSelector('dialog.lab-message[open]');
+    found.message = await axeViolations(page);
+    assert.deepEqual(await missing(['dialog: Llei de Trelko']), []);
+    assert.deepEqual(found, {title: [], window: [], menu: [], message: []});
+    await page.closeAll();
+  });
+
+  // The window fits: at a scale of 1 where it can, shrunk to fit where it
+  // cannot, never below the legible 0.6 (the page scrolls then), never at
+  // a negative place; turned, it fits again. Then a finger's tap just above
+  // the small switch turns it on, and one on a weight hangs it.
+  const screens = [[844, 390, 3, 'whole'], [390, 844, 3], [320, 256, 4], [768, 1024, 2, 'whole'], [1366, 657, 1, 'whole']];
+  for (const [width, height, scale, whole] of screens) {
+    test(`${width} x ${height} at ${scale}: the whole window, at the best scale`, async () => {
+      const page = await openPage(browser, server.url, {width, height, scale, touch: true});
+      await enterLab(page);
+      for (const [w, h] of [[height, width], [width, height]]) {
+        await page.setViewport({width: w, height: h, deviceScaleFactor: scale, hasTouch: true});
+        await sleep(100);
+        const f = await page.$eval(win(0), (root) => {
+          const cv = root.querySelector('canvas'), r = root.getBoundingClientRect(), c = cv.getBoundingClientRect();
+          const e = document.documentElement;
+          return {box: [r.left + scrollX, r.top + scrollY, r.right + scrollX, r.bottom + scrollY],
+                  canvas: [c.left - r.left, c.top - r.top, r.right - c.right, r.bottom - c.bottom, c.width / cv.width, c.height / cv.height],
+                  best: Math.max(0.6, Math.min(1, e.clientWidth / root.offsetWidth, e.clientHeight / root.offsetHeight)),
+                  scrolls: e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight,
+                  view: [e.clientWidth, e.clientHeight], scroll: [e.scrollWidth, e.scrollHeight]};
+        });
+        const at = `${w} x ${h}: ${JSON.stringify(f)}`;
+        assert.ok(f.box[0] >= 0 && f.box[1] >= 0 && f.box[2] < f.scroll[0] + 1 && f.box[3] < f.scroll[1] + 1, at);
+        assert.ok(f.canvas.slice(0, 4).every((d) => d >= 0) && Math.abs(f.canvas[4] - f.canvas[5]) < 1e-6, `canvas whole, ${at}`);
+        assert.ok(f.canvas[4] <= f.best + 1e-9 && f.canvas[4] > f.best - 0.006, `the best scale, ${at}`);
+        assert.equal(f.scrolls, f.best === 0.6, `scrolls, ${at}`);
+        if (w === width) assert.equal(!f.scrolls, !!whole, at);
+      }
+      const sw = await page.$eval(instrument(INSTRUMENT.power), (e) => {
+        e.scrollIntoView({block: 'center', inline: 'center'});
+        const r = e.getBoundingClientRect();
+        return {x: r.left + r.width / 2, y: r.top, height: r.height};
+      });
+      assert.ok(sw.height < 18, `the switch is ${sw.height} CSS px high`);
+      await page.touchscreen.tap(sw.x, sw.y - 2.5);
+      await idle(page);
+      assert.equal(await page.$eval(instrument(INSTRUMENT.power), (e) => e.getAttribute('aria-checked')), 'true');
+      const p = await pagePoint(page, ...weightOnRack(3));
+      await page.touchscreen.tap(p.x, p.y);
+      await idle(page);
+      assert.equal(await text(page, 1001), ' Massa penjada del fil el\u00e0stic = 1.2 kg');
+      await page.closeAll();
+    });
+  }
+});
+
+describe('other engines', () => {
+  test('Gecko (Firefox ESR over WebDriver BiDi): the whole experiment by keys, from a folder', async () => {
+    const firefox = await launchBrowser({firefox: true});
+    try {
+      const page = await openPage(firefox, fileUrl());
+      assert.ok(Math.abs(await experimentByKeys(page) / LAYOUT.physical.stringK - 1) <= 0.03);
+      assert.deepEqual(page.errors, []);
+    } finally {
+      await firefox.close();
+    }
+  });
+
+  test('WebKit (WebKitWebDriver, on a virtual X screen): Enter, a click, a weight by keys', () => {
+    const run = spawnSync('sh', ['-c', `. scripts/xvfb.sh && xvfb_start random && DISPLAY=$XVFB_DISPLAY \
+        /usr/bin/python3 tests/web/webkit_page.py "${pagePath}"; rc=$?; xvfb_stop; exit $rc`],
+    {cwd: sourceDir, encoding: 'utf8', timeout: 120000});
+    assert.equal(run.status, 0, `${run.stdout}\n${run.stderr}`);
   });
 });

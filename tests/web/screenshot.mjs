@@ -1,7 +1,9 @@
 // Takes the README's picture of the web page in headless Chromium, as a
 // student sees it after three timings: the points, the fitted line and k.
+// A screen's size and scale (CSS pixels) take it as on that screen: the
+// phone's picture is `docs/images/web-phone.png 844x390x3`.
 //
-//   node tests/web/screenshot.mjs [docs/images/web-page.png]
+//   node tests/web/screenshot.mjs [docs/images/web-page.png] [WIDTHxHEIGHTxSCALE]
 import fs from 'node:fs';
 
 import {
@@ -10,11 +12,11 @@ import {
 } from './support/lab_browser.mjs';
 
 const out = process.argv[2] || 'docs/images/web-page.png';
+const [width, height, scale] = (process.argv[3] || '820x600x1').split('x').map(Number);
 const browser = await launchBrowser();
 const server = await startServer();
 try {
-  const page = await openPage(browser, server.url);
-  await page.setViewport({width: 820, height: 600});
+  const page = await openPage(browser, server.url, {width, height, scale, touch: scale > 1});
   await enterLab(page);
   const press = async ([x, y]) => { await pressAt(page, x, y); await idle(page); };
   const count = 3;

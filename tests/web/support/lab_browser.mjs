@@ -2,6 +2,7 @@
 // server for the page on 127.0.0.1, and the page's lab as a student sees it.
 import fs from 'node:fs';
 import http from 'node:http';
+import {createRequire} from 'node:module';
 import os from 'node:os';
 import path from 'node:path';
 import {fileURLToPath} from 'node:url';
@@ -18,6 +19,7 @@ export const sourceDir = path.resolve(here, '../../..');
 export const pagePath = path.resolve(process.env.LAB_WEB_PAGE ||
                                      path.join(sourceDir, 'build/web/trelko.html'));
 export const chromiumPath = process.env.LAB_CHROMIUM || '/usr/bin/chromium';
+export const firefoxPath = process.env.LAB_FIREFOX || '/usr/bin/firefox-esr';
 
 export const CHROMIUM_FLAGS = [
   '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -28,12 +30,14 @@ export const CHROMIUM_FLAGS = [
   '--disable-backgrounding-occluded-windows',
 ];
 
-export async function launchBrowser() {
+// Chromium by default; {firefox: true} Debian's Firefox ESR, driven over
+// WebDriver BiDi.
+export async function launchBrowser(options = {}) {
   if (!fs.existsSync(pagePath)) throw new Error(`${pagePath} is missing: build the web preset`);
-  const userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'trelko-chromium-'));
-  const browser = await puppeteer.launch({
-    executablePath: chromiumPath, headless: true, userDataDir, args: CHROMIUM_FLAGS,
-  });
+  const userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'trelko-browser-'));
+  const browser = await puppeteer.launch(options.firefox
+    ? {browser: 'firefox', executablePath: firefoxPath, headless: true, userDataDir}
+    : {executablePath: chromiumPath, headless: true, userDataDir, args: CHROMIUM_FLAGS});
   const close = browser.close.bind(browser);
   browser.close = async () => {
     await close();
@@ -87,8 +91,8 @@ export async function openPage(browser, url, options = {}) {
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(e.message));
   page.on('console', (m) => { if (m.type() === 'error') page.errors.push(m.text()); });
-  await page.setViewport({width: 800, height: 620, deviceScaleFactor: options.scale || 1,
-                          hasTouch: !!options.touch});
+  await page.setViewport({width: options.width || 800, height: options.height || 620,
+                          deviceScaleFactor: options.scale || 1, hasTouch: !!options.touch});
   await page.evaluateOnNewDocument(VISIBILITY_SWITCH);
   if (options.hidden) await page.evaluateOnNewDocument(() => window.labTestStartHidden());
   await page.goto(url);
@@ -106,10 +110,12 @@ export async function waitForTitle(page, level) {
                              'visible', {}, win(level));
 }
 
-// From the title picture to the lab's main window.
-export async function enterLab(page) {
+// From the title picture to the lab's main window: "Entra" clicked, or
+// with {byKey: true} Enter pressed.
+export async function enterLab(page, {byKey = false} = {}) {
   await waitForTitle(page, 1);
-  await page.click(ctl(1, 1));
+  if (byKey) await page.keyboard.press('Enter');
+  else await page.click(ctl(1, 1));
   await page.waitForFunction(
       (sel) => !document.querySelector(sel) &&
                getComputedStyle(document.querySelector('.lab-window[data-level="0"]'))
@@ -139,13 +145,14 @@ export async function canvasPixels(page, level = 0) {
   return {width: data.width, height: data.height, rgba: Uint8Array.from(data.rgba)};
 }
 
-// The page point of a client point of a window's canvas.
+// The page point of a client point of a window's canvas (at the scale the
+// window is shown).
 export async function pagePoint(page, x, y, level = 0) {
   const box = await page.$eval(`${win(level)} canvas.lab-surface`, (c) => {
     const r = c.getBoundingClientRect();
-    return {left: r.left, top: r.top};
+    return {left: r.left, top: r.top, scale: r.width / c.width};
   });
-  return {x: box.left + x + 0.5, y: box.top + y + 0.5};
+  return {x: box.left + (x + 0.5) * box.scale, y: box.top + (y + 0.5) * box.scale};
 }
 
 export async function pressAt(page, x, y, button = 'left') {
@@ -202,7 +209,46 @@ export async function timeOscillations(page, press, mass, count) {
   const perMetre = box.height / (LAYOUT.boxWorld.top - LAYOUT.boxWorld.bottom);
   await press([box.left + box.width / 2, box.top + Math.round((0.04 - y) * perMetre)]);
   await press(STOPWATCH.reset);
+  const started = await probe(page, 'lab_model_clock');
   await press(STOPWATCH.start);
-  await sleep(count * 2 * Math.PI * Math.sqrt(mass / STRING_K) * 1000);
+  // The periods on the lab's clock, which the ball keeps to (a busy
+  // machine's skipped ticks slow both alike).
+  await page.waitForFunction((until) => Module._lab_model_clock() >= until, {polling: 10},
+                             started + count * 2 * Math.PI * Math.sqrt(mass / STRING_K));
   await press(STOPWATCH.stop);
+}
+
+// --- the keyboard and screen readers ---------------------------------------
+
+// The instruments' ids (the core's reading order).
+export const INSTRUMENT = {
+  ball: 1, power: 2, display: 3, reset: 4, start: 5, stop: 6, weights: [7, 8, 9, 10], mass: 11,
+  graph: 12,
+};
+export const instrument = (id, level = 0) => `${win(level)} [data-instrument="${id}"]`;
+export const label = (page, selector) => page.$eval(selector, (e) => e.getAttribute('aria-label'));
+
+// Tab (keys only) until the focus is on the element of the selector.
+export async function tabTo(page, selector, most = 30) {
+  for (let i = 0; i < most; i++) {
+    if (await page.evaluate((s) => document.activeElement.matches(s), selector)) return;
+    await page.keyboard.press('Tab');
+  }
+  throw new Error(`Tab never reaches ${selector}`);
+}
+
+// The WCAG 2.0 and 2.1 A and AA rules that axe-core finds broken on the
+// page as it is now, one line per rule: "rule: the elements".
+const AXE_SOURCE = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'),
+                                   'utf8');
+export async function axeViolations(page) {
+  if (!(await page.evaluate(() => typeof window.axe !== 'undefined'))) {
+    await page.evaluate(AXE_SOURCE);
+  }
+  return page.evaluate(async () => {
+    const result = await window.axe.run(document, {
+      runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa']},
+    });
+    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+  });
 }
