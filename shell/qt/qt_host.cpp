@@ -268,6 +268,16 @@ bool QtHost::WriteState(std::string_view name, std::string_view bytes) {
   return desktop_files::WriteFileAtomically(folder + "/" + std::string(name), bytes).empty();
 }
 
+std::string QtHost::StateLocation() const {
+  const std::string folder = desktop_files::StateFolder();
+  // Without $XDG_STATE_HOME and $HOME there is no folder to name.
+  return folder.empty() ? std::string("$XDG_STATE_HOME/trelko") : folder;
+}
+
+void QtHost::SetCaption(Dialog& dialog, std::string_view caption) {
+  if (DialogWindow* window = WindowOf(dialog)) window->setWindowTitle(ToQString(caption));
+}
+
 void QtHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) {
   if (DialogWindow* window = WindowOf(dialog)) window->EnableMenuItem(command, enable);
 }

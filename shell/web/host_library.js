@@ -31,6 +31,9 @@ mergeInto(LibraryManager.library, {
   lab_page_enable_menu_item: function (level, command, enable) {
     LabPage.enableMenuItem(level, command >>> 0, enable !== 0);
   },
+  lab_page_set_caption: function (level, caption) {
+    LabPage.setCaption(level, UTF8ToString(caption));
+  },
   lab_page_set_clipboard: function (text, html) {
     LabPage.setClipboard(UTF8ToString(text), UTF8ToString(html));
   },
