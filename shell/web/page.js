@@ -106,6 +106,14 @@ var LabPage = (function () {
     desk().appendChild(root);
   }
 
+  function setCaption(level, caption) {
+    var w = windows[level];
+    var title = w ? w.root.querySelector('.lab-caption span') : null;
+    if (title === null) return;
+    title.textContent = caption;
+    document.title = caption;
+  }
+
   function addControl(level, id, kind, text, x, y, width, height, flags, rgba) {
     var w = windows[level];
     var el;
@@ -204,6 +212,9 @@ var LabPage = (function () {
     if (level > 0) {
       var below = windows[level - 1];
       below.root.inert = false;
+      // The page's title is the window's below again.
+      var title = below.root.querySelector('.lab-caption span');
+      if (title !== null) document.title = title.textContent;
       if (w.restoreFocus && below.root.contains(w.restoreFocus)) w.restoreFocus.focus();
     }
   }
@@ -636,7 +647,7 @@ var LabPage = (function () {
 
   return {
     openWindow: openWindow, addControl: addControl, showWindow: showWindow,
-    closeWindow: closeWindow, setText: setText, getText: getText, enable: enable,
+    closeWindow: closeWindow, setCaption: setCaption, setText: setText, getText: getText, enable: enable,
     isEnabled: isEnabled, focus: focus, addMenuItem: addMenuItem, showMenu: showMenu,
     enableMenuItem: enableMenuItem, setClipboard: setClipboard, download: download,
     readState: readState, writeState: writeState,
