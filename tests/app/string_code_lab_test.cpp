@@ -3,6 +3,7 @@
 // the teacher's list from the command line.
 #include <gtest/gtest.h>
 
+#include "app/teacher_command.h"
 #include "experiment/messages.h"
 #include "tests/experiment/lab_actions.h"
 #include "tests/support/lab_fixture.h"
@@ -78,6 +79,36 @@ TEST_F(LabTest, AKeepThatFailsIsToldOnceAndTheLabGoesOn) {
   EXPECT_EQ(Message().rfind(" El pendent", 0), 0u) << Message();
   host->Click(dlg, IDC_START);
   EXPECT_EQ(host->MessageBoxes().size(), 1u);
+}
+
+struct CommandRow {
+  std::vector<const char*> args;
+  int status;
+  bool csv;
+};
+
+TEST(TeacherCommand, WritesTheListOrTheUsageLine) {
+  const CommandRow rows[] = {
+      {{"trelko"}, 0, false},
+      {{"trelko", "--professorat", "F\u00edsica 2n B", "12"}, 0, true},
+      {{"trelko", "--professorat", "x", " 60 "}, 0, true},
+      {{"trelko", "--professorat", "x", "61"}, 2, false},
+      {{"trelko", "--professorat", "x", "0"}, 2, false},
+      {{"trelko", "--professorat", "x", "1.5"}, 2, false},
+      {{"trelko", "--professorat", " ", "5"}, 2, false},
+      {{"trelko", "--professorat", "x"}, 2, false},
+      {{"trelko", "--professorat", "x", "5", "y"}, 2, false},
+  };
+  for (const CommandRow& row : rows) {
+    const TeacherCommand c = RunTeacherCommand(static_cast<int>(row.args.size()), row.args.data());
+    EXPECT_EQ(c.asked, row.args.size() > 1);
+    EXPECT_EQ(c.status, row.status) << row.args.size();
+    EXPECT_EQ(c.out.rfind("\xEF\xBB\xBF"
+                          "Codi;k (N/m)\r\n",
+                          0) == 0,
+              row.csv);
+    EXPECT_EQ(c.err.empty(), row.status == 0);
+  }
 }
 
 }  // namespace
