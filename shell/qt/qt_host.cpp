@@ -275,7 +275,16 @@ std::string QtHost::StateLocation() const {
 }
 
 void QtHost::SetCaption(Dialog& dialog, std::string_view caption) {
-  if (DialogWindow* window = WindowOf(dialog)) window->setWindowTitle(ToQString(caption));
+  DialogWindow* window = WindowOf(dialog);
+  if (window == nullptr) return;
+  const QString title = ToQString(caption);
+  // Qt adds the application's name to every title that does not end with
+  // it; the window that shows the application's name keeps showing it,
+  // without the old name after the new one.
+  if (window->windowTitle() == QGuiApplication::applicationDisplayName()) {
+    QGuiApplication::setApplicationDisplayName(title);
+  }
+  window->setWindowTitle(title);
 }
 
 void QtHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) {
