@@ -660,4 +660,8 @@ var LabPage = (function () {
   };
 })();
 
-Module['onRuntimeInitialized'] = function () { LabPage.start(Module); };
+Module['onRuntimeInitialized'] = function () {
+  // trelko.html#professorat: the teacher's sheet (teacher_sheet.js) instead of the lab.
+  if (TeacherSheet.wanted()) TeacherSheet.show(Module);
+  else LabPage.start(Module);
+};
