@@ -37,6 +37,7 @@ bool CLabDlg::OnInitDialog() {
     menu->AppendItem(IDM_SAVE_DATA, kSaveDataItem);
     menu->AppendItem(IDM_SAVE_GRAPH, kSaveGraphItem);
     menu->AppendItem(IDM_RESTORE_SERIES, kRestoreSeriesItem);
+    menu->AppendItem(IDM_STRING_CODE, kStringCodeItem);
   }
   SetIcon(m_hIcon, true);
   SetIcon(m_hIcon, false);
@@ -133,6 +134,9 @@ void CLabDlg::OnSysCommand(unsigned id, long lParam) {
       break;
     case IDM_RESTORE_SERIES:
       OnRestoreSeries();
+      break;
+    case IDM_STRING_CODE:
+      OnStringCode();
       break;
     default:
       Dialog::OnSysCommand(id, lParam);

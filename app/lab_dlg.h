@@ -75,6 +75,9 @@ class CLabDlg : public Dialog {
   void OnRestoreSeries();
   // The table's points, in order.
   PointSeries CurrentSeries() const;
+  // "Fil amb codi…": asks for a code; a valid one gives the string its k
+  // and starts a new series, an empty one brings back the lab's own string.
+  void OnStringCode();
 
   // Members, in this order.
   bool m_startPressed = false;
@@ -115,6 +118,13 @@ class CLabDlg : public Dialog {
   BallKeys m_ballKeys = BallKeys::kFree;
   CPoint m_ballKeyPoint;
   CPoint m_ballAimStart;
+  // The code of the string on the lab ("" for its own, physical::kStringK),
+  // which the table is measured on, and the previous series' code.
+  std::string m_stringCode;
+  std::string m_previousCode;
+  // A keep of the series failed in this run, and the student was told.
+  bool m_keepFailed = false;
+  bool m_keepFailureTold = false;
 
  private:
   void RepaintSimulationBox(CDC& dc);
@@ -125,6 +135,14 @@ class CLabDlg : public Dialog {
   // table or of the previous series.
   void LoadKeptSeries();
   void KeepSeries();
+  // The first failed keep of the run brings a message box; later ones do
+  // not. Called once a handler has drawn its change.
+  void TellKeepFailure();
+  // The string of a code ("" the lab's own): its k and the window's caption.
+  void UseStringCode(const std::string& code);
+  // "Començar" on the string of a code: the table becomes the previous
+  // series, with the code it was measured on.
+  void StartSeries(const std::string& code);
   // Greys the report's items while the table is empty and the restore item
   // while there is no previous series.
   void UpdateReportMenu();

@@ -17,13 +17,14 @@ PointSeries CLabDlg::CurrentSeries() const {
 
 void CLabDlg::OnCopyData() {
   if (m_lastPoint < 0) return;
-  const ReportGrid grid = BuildReport(CurrentSeries());
+  const ReportGrid grid = BuildReport(CurrentSeries(), m_stringCode);
   GetWindowHost().SetClipboard(ReportAsTabText(grid), ReportAsHtml(grid));
 }
 
 void CLabDlg::OnSaveData() {
   if (m_lastPoint < 0) return;
-  SaveReportFile(kDataFileName, kDataFileFilter, ReportAsCsv(BuildReport(CurrentSeries())));
+  SaveReportFile(kDataFileName, kDataFileFilter,
+                 ReportAsCsv(BuildReport(CurrentSeries(), m_stringCode)));
 }
 
 void CLabDlg::OnSaveGraph() {

@@ -7,6 +7,7 @@
 #include "experiment/messages.h"
 #include "platform/window_host.h"
 #include "report/kept_series.h"
+#include "report/report_texts.h"
 
 void CLabDlg::LoadKeptSeries() {
   // A missing, unreadable or malformed text is ignored: the lab starts as it
@@ -17,19 +18,36 @@ void CLabDlg::LoadKeptSeries() {
   if (!kept) return;
   // The table the last run was measuring; if it had none, the series it
   // had kept as its previous one.
-  m_previousSeries = kept->current.Empty() ? kept->previous : kept->current;
+  const bool current = !kept->current.Empty();
+  m_previousSeries = current ? kept->current : kept->previous;
+  m_previousCode = current ? kept->currentCode : kept->previousCode;
 }
 
 void CLabDlg::KeepSeries() {
-  // A state that cannot be written is not the student's concern while
-  // measuring; the table on the screen is intact.
-  GetWindowHost().WriteState(kKeptSeriesName,
-                             WriteKeptSeries(KeptSeries{CurrentSeries(), m_previousSeries}));
+  // The table on the screen is intact whatever happens here; a failure is
+  // told once the handler has drawn (TellKeepFailure).
+  WindowHost& host = GetWindowHost();
+  const KeptSeries kept{CurrentSeries(), m_previousSeries, m_stringCode, m_previousCode};
+  if (!host.WriteState(kKeptSeriesName, WriteKeptSeries(kept)) && !host.StateLocation().empty()) {
+    m_keepFailed = true;
+  }
+}
+
+void CLabDlg::TellKeepFailure() {
+  if (!m_keepFailed || m_keepFailureTold || IsEnding()) return;
+  m_keepFailureTold = true;
+  // The box may uncover the window, and its repaint rewrites the fit's
+  // message; the line keeps what it showed.
+  const std::string message = m_message;
+  MessageBox(KeepFailureMessage(GetWindowHost().StateLocation()));
+  if (m_message != message && !IsEnding()) ShowMessage(message);
 }
 
 void CLabDlg::OnRestoreSeries() {
   if (m_previousSeries.Empty()) return;
   PointSeries current = CurrentSeries();
+  const std::string restoredCode = m_previousCode;
+  m_previousCode = m_stringCode;
   const int count = std::min(m_previousSeries.Size(), kPointCapacity);
   for (int i = 0; i < count; ++i) {
     m_pointMass[i] = m_previousSeries.mass[i];
@@ -37,11 +55,22 @@ void CLabDlg::OnRestoreSeries() {
   }
   m_lastPoint = count - 1;
   m_previousSeries = std::move(current);
-  KeepSeries();
-  UpdateReportMenu();
-  // As after the last of these points was plotted: accepted, then from
-  // three points on the fit's message.
-  CClientDC dc(this);
-  ShowMessage(kPointAcceptedMessage);
-  DrawGraphPanel(dc);
+  {
+    CClientDC dc(this);
+    // The series comes back on the string it was measured on: its k, the
+    // caption, the ball at rest on it.
+    if (restoredCode != m_stringCode) {
+      UseStringCode(restoredCode);
+      m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
+      RepaintSimulationBox(dc);
+      m_pendulum.Draw(dc);
+    }
+    KeepSeries();
+    UpdateReportMenu();
+    // As after the last of these points was plotted: accepted, then from
+    // three points on the fit's message.
+    ShowMessage(kPointAcceptedMessage);
+    DrawGraphPanel(dc);
+  }
+  TellKeepFailure();
 }

@@ -8,22 +8,31 @@
 #include "platform/runtime.h"
 #include "res/lab_layout.h"
 
-void CLabDlg::OnStart() {
-  CClientDC dc(this);
-  m_k = physical::kStringK;
-  m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
-  RepaintSimulationBox(dc);
-  m_pendulum.Draw(dc);
-  ShowMessage(kNewSeriesMessage);
-  ResetGraphWorld(m_graph);
-  // A table that held points is kept as the previous series.
-  if (m_lastPoint >= 0) {
-    m_previousSeries = CurrentSeries();
-    m_lastPoint = -1;
-    KeepSeries();
-    UpdateReportMenu();
+void CLabDlg::OnStart() { StartSeries(m_stringCode); }
+
+void CLabDlg::StartSeries(const std::string& code) {
+  {
+    CClientDC dc(this);
+    // The string's own k: the lab's, or its code's.
+    const std::string measuredOn = m_stringCode;
+    UseStringCode(code);
+    m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
+    RepaintSimulationBox(dc);
+    m_pendulum.Draw(dc);
+    ShowMessage(kNewSeriesMessage);
+    ResetGraphWorld(m_graph);
+    // A table that held points is kept as the previous series, with the
+    // code of the string it was measured on.
+    if (m_lastPoint >= 0) {
+      m_previousSeries = CurrentSeries();
+      m_previousCode = measuredOn;
+      m_lastPoint = -1;
+      KeepSeries();
+      UpdateReportMenu();
+    }
+    DrawGraphPanel(dc);
   }
-  DrawGraphPanel(dc);
+  TellKeepFailure();
 }
 
 void CLabDlg::OnPlot() {
@@ -36,14 +45,17 @@ void CLabDlg::OnPlot() {
     ShowMessage(kTableFullMessage);
     return;
   }
-  CClientDC dc(this);
-  const int i = m_lastPoint + 1;
-  m_pointT2[i] = std::pow(t / CountForPeriod(), 2.0);
-  m_pointMass[i] = m_mass;
-  m_lastPoint = i;
-  KeepSeries();
-  UpdateReportMenu();
-  ShowMessage(kPointAcceptedMessage);
-  DrawGraphPanel(dc);
-  GetDlgItem(IDC_PLOT).EnableWindow(false);
+  {
+    CClientDC dc(this);
+    const int i = m_lastPoint + 1;
+    m_pointT2[i] = std::pow(t / CountForPeriod(), 2.0);
+    m_pointMass[i] = m_mass;
+    m_lastPoint = i;
+    KeepSeries();
+    UpdateReportMenu();
+    ShowMessage(kPointAcceptedMessage);
+    DrawGraphPanel(dc);
+    GetDlgItem(IDC_PLOT).EnableWindow(false);
+  }
+  TellKeepFailure();
 }

@@ -28,6 +28,10 @@ std::optional<std::string> WindowHost::ReadState(std::string_view) { return std:
 
 bool WindowHost::WriteState(std::string_view, std::string_view) { return false; }
 
+std::string WindowHost::StateLocation() const { return ""; }
+
+void WindowHost::SetCaption(Dialog&, std::string_view) {}
+
 int WindowHost::PixelScale(const Dialog&) const { return 1; }
 
 void SetWindowHost(WindowHost* host) { g_host = host; }

@@ -91,6 +91,13 @@ class WindowHost {
   // false when it could not keep it. Default: nothing is kept.
   virtual std::optional<std::string> ReadState(std::string_view name);
   virtual bool WriteState(std::string_view name, std::string_view bytes);
+  // Where the kept state lives, in Catalan words for a message ("" when the
+  // host keeps nothing, the default).
+  virtual std::string StateLocation() const;
+
+  // A new caption for the dialog's window (the template's is the first).
+  // Default: nothing.
+  virtual void SetCaption(Dialog& dialog, std::string_view caption);
 
   // How many device pixels wide one surface pixel is on the dialog's screen
   // (a whole number: 2 on a screen of twice the density). Default 1.

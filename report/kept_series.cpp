@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "experiment/string_code.h"
 #include "report/number_text.h"
 
 namespace {
@@ -9,10 +10,15 @@ constexpr double kMinMass = 0.7 - 1e-9;
 constexpr double kMaxMass = 1.9 + 1e-9;
 constexpr double kMaxSquaredPeriod = 1e12;
 
-void WriteTable(std::string& out, const char* label, const PointSeries& series) {
+void WriteTable(std::string& out, const char* label, const PointSeries& series,
+                const std::string* code) {
   out += label;
   out += ' ';
   out += std::to_string(series.Size());
+  if (code != nullptr) {
+    out += ' ';
+    out += code->empty() ? "-" : *code;
+  }
   out += '\n';
   for (int i = 0; i < series.Size(); ++i) {
     out += ExactNumber(series.mass[i]);
@@ -56,14 +62,32 @@ bool ParseCount(std::string_view text, int& count) {
   return count <= PointSeries::kCapacity;
 }
 
-bool ReadTable(LineReader& lines, std::string_view label, PointSeries& series) {
+// A table's code as version 2 writes it: "-" or a valid code in capitals.
+bool ParseTableCode(std::string_view text, std::string& code) {
+  if (text == "-") return true;
+  const string_code::ParsedCode parsed = string_code::ParseCode(text);
+  if (parsed.status != string_code::CodeStatus::Valid || parsed.code != text) return false;
+  code = parsed.code;
+  return true;
+}
+
+// code: nullptr for version 1, whose count lines carry no code.
+bool ReadTable(LineReader& lines, std::string_view label, PointSeries& series, std::string* code) {
   const auto head = lines.Next();
   if (!head || head->size() <= label.size() + 1 || head->substr(0, label.size()) != label ||
       (*head)[label.size()] != ' ') {
     return false;
   }
+  std::string_view countText = head->substr(label.size() + 1);
+  if (code != nullptr) {
+    const std::size_t space = countText.find(' ');
+    if (space == std::string_view::npos || !ParseTableCode(countText.substr(space + 1), *code)) {
+      return false;
+    }
+    countText = countText.substr(0, space);
+  }
   int count = 0;
-  if (!ParseCount(head->substr(label.size() + 1), count)) return false;
+  if (!ParseCount(countText, count)) return false;
   for (int i = 0; i < count; ++i) {
     const auto line = lines.Next();
     if (!line) return false;
@@ -82,10 +106,13 @@ bool ReadTable(LineReader& lines, std::string_view label, PointSeries& series) {
 }  // namespace
 
 std::string WriteKeptSeries(const KeptSeries& kept) {
-  std::string out = kKeptSeriesVersionLine;
+  // Version 1 while no code is kept, so the text is the one the lab wrote
+  // before codes, and any lab reads it.
+  const bool codes = !kept.currentCode.empty() || !kept.previousCode.empty();
+  std::string out = codes ? kKeptSeriesWithCodesLine : kKeptSeriesVersionLine;
   out += '\n';
-  WriteTable(out, "current", kept.current);
-  WriteTable(out, "previous", kept.previous);
+  WriteTable(out, "current", kept.current, codes ? &kept.currentCode : nullptr);
+  WriteTable(out, "previous", kept.previous, codes ? &kept.previousCode : nullptr);
   return out;
 }
 
@@ -93,9 +120,13 @@ std::optional<KeptSeries> ReadKeptSeries(std::string_view text) {
   if (text.size() > kKeptSeriesMaxBytes) return std::nullopt;
   LineReader lines(text);
   const auto version = lines.Next();
-  if (!version || *version != kKeptSeriesVersionLine) return std::nullopt;
+  if (!version || (*version != kKeptSeriesVersionLine && *version != kKeptSeriesWithCodesLine)) {
+    return std::nullopt;
+  }
+  const bool codes = *version == kKeptSeriesWithCodesLine;
   KeptSeries kept;
-  if (!ReadTable(lines, "current", kept.current) || !ReadTable(lines, "previous", kept.previous) ||
+  if (!ReadTable(lines, "current", kept.current, codes ? &kept.currentCode : nullptr) ||
+      !ReadTable(lines, "previous", kept.previous, codes ? &kept.previousCode : nullptr) ||
       !lines.AtEnd()) {
     return std::nullopt;
   }

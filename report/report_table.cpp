@@ -34,7 +34,8 @@ void AppendHtmlEscaped(std::string& out, const std::string& text) {
 }
 }  // namespace
 
-ReportGrid BuildReport(const PointSeries& series) {
+namespace {
+ReportGrid PointsAndFit(const PointSeries& series) {
   ReportGrid grid;
   grid.push_back({kPointHeader, kMassHeader, kSquaredPeriodHeader});
   for (int i = 0; i < series.Size(); ++i) {
@@ -56,6 +57,16 @@ ReportGrid BuildReport(const PointSeries& series) {
     grid.push_back({kElasticConstantLabel, kNotComputable, kNotComputable});
   }
   grid.push_back({kPointCountLabel, std::to_string(fit.points)});
+  return grid;
+}
+}  // namespace
+
+ReportGrid BuildReport(const PointSeries& series, std::string_view code) {
+  ReportGrid grid = PointsAndFit(series);
+  if (!code.empty()) {
+    grid.push_back({});
+    grid.push_back({kStringCodeLabel, std::string(code)});
+  }
   return grid;
 }
 

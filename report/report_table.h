@@ -5,8 +5,10 @@
 // The grid: a header row (Punt, m (kg), T² (s²)), one row per point in the
 // order plotted, and from three points on an empty row followed either by
 // the fit (slope, intercept and k with their standard errors, and the
-// number of points) or by the lab's message for a failed fit. Numbers have
-// up to six significant digits and a decimal comma.
+// number of points) or by the lab's message for a failed fit, and, for a
+// series measured on the string of a code, an empty row and the row
+// "Codi del fil" with the code. Numbers have up to six significant digits
+// and a decimal comma.
 #pragma once
 
 #include <string>
@@ -17,7 +19,10 @@
 using ReportRow = std::vector<std::string>;
 using ReportGrid = std::vector<ReportRow>;
 
-ReportGrid BuildReport(const PointSeries& series);
+#include <string_view>
+
+// code: the string's code, "" for the lab's own string (no row).
+ReportGrid BuildReport(const PointSeries& series, std::string_view code = {});
 
 // Cells separated by tabs, rows ended by "\n".
 std::string ReportAsTabText(const ReportGrid& grid);

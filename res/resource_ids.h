@@ -4,6 +4,7 @@
 // Dialog templates.
 constexpr int IDD_TITLE = 100;
 constexpr int IDD_MAIN = 102;
+constexpr int IDD_STRING_CODE = 103;
 
 // Strings.
 constexpr int IDS_ABOUTBOX = 101;
@@ -16,6 +17,8 @@ constexpr unsigned IDM_COPY_DATA = 32;
 constexpr unsigned IDM_SAVE_DATA = 48;
 constexpr unsigned IDM_SAVE_GRAPH = 64;
 constexpr unsigned IDM_RESTORE_SERIES = 80;
+// "Fil amb codi…": a string of the teacher's code.
+constexpr unsigned IDM_STRING_CODE = 96;
 
 // Icon.
 constexpr int IDR_MAINFRAME = 128;
@@ -25,6 +28,8 @@ constexpr int IDC_MESSAGE = 1001;
 constexpr int IDC_OSCILLATIONS = 1002;
 constexpr int IDC_START = 1003;
 constexpr int IDC_PLOT = 1004;
+// Controls of the string code's dialog.
+constexpr int IDC_STRING_CODE = 1005;
 
 // Bitmaps.
 constexpr int IDB_DIGIT_0 = 130;  // 130..139 the digits 0..9

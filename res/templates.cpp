@@ -28,11 +28,28 @@ constexpr ControlTemplate kMainControls[] = {
      WS_VISIBLE | WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON, 0, 0},
 };
 
+// The string code's dialog: what to type, the code's box, OK and Cancel.
+constexpr ControlTemplate kStringCodeControls[] = {
+    {-1, ControlClass::Static,
+     "Escriviu el codi del fil que us ha donat el professorat. Deixeu-lo buit per tornar al fil "
+     "del laboratori.",
+     7, 7, 166, 26, WS_VISIBLE | WS_GROUP, 0, 0},
+    {IDC_STRING_CODE, ControlClass::Edit, "", 7, 35, 80, 13,
+     WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0},
+    {IDOK, ControlClass::Button, "D'acord", 69, 55, 50, 14,
+     WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0},
+    {IDCANCEL, ControlClass::Button, "Cancel\u00b7la", 123, 55, 50, 14,
+     WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0},
+};
+
 constexpr DialogTemplate kDialogs[] = {
     {IDD_TITLE, "", WS_POPUP | DS_SETFONT, 0, 266, 165, "MS Sans Serif", 8, kTitleControls},
     {IDD_MAIN, "Llei de Trelko",
      WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, WS_EX_APPWINDOW,
      460, 295, "MS Sans Serif", 8, kMainControls},
+    {IDD_STRING_CODE, "Fil amb codi",
+     WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 180, 76,
+     "MS Sans Serif", 8, kStringCodeControls},
 };
 
 constexpr StringResource kStrings[] = {

@@ -385,6 +385,18 @@ void HeadlessHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool e
   }
 }
 
+std::string HeadlessHost::StateLocation() const { return "la mem\u00f2ria de la prova"; }
+
+void HeadlessHost::SetCaption(Dialog& dialog, std::string_view caption) {
+  Get(dialog).caption = std::string(caption);
+}
+
+std::string HeadlessHost::Caption(const Dialog& dialog) const {
+  const Window& window = Get(dialog);
+  if (window.caption) return *window.caption;
+  return window.source != nullptr ? std::string(window.source->caption) : std::string();
+}
+
 int HeadlessHost::PixelScale(const Dialog&) const { return m_pixelScale; }
 
 ScopedHeadlessHost::ScopedHeadlessHost()

@@ -135,6 +135,8 @@ class HeadlessHost : public WindowHost {
   std::map<std::string, std::string, std::less<>>& State() { return m_state; }
   void SetStateWritable(bool writable) { m_stateWritable = writable; }
   int StateWrites() const { return m_stateWrites; }
+  // The caption a dialog's window shows: the template's until SetCaption.
+  std::string Caption(const Dialog& dialog) const;
   void SetPixelScale(int scale) { m_pixelScale = scale; }
 
   void SetClock(Clock clock) { m_clock = clock; }
@@ -164,6 +166,9 @@ class HeadlessHost : public WindowHost {
                        std::string_view bytes) override;
   std::optional<std::string> ReadState(std::string_view name) override;
   bool WriteState(std::string_view name, std::string_view bytes) override;
+  // "la mem\u00f2ria de la prova": the state is a map of this host.
+  std::string StateLocation() const override;
+  void SetCaption(Dialog& dialog, std::string_view caption) override;
   int PixelScale(const Dialog& dialog) const override;
 
  private:
@@ -182,6 +187,7 @@ class HeadlessHost : public WindowHost {
     const Icon* bigIcon = nullptr;
     const Icon* smallIcon = nullptr;
     bool iconic = false;
+    std::optional<std::string> caption;  // set by SetCaption
     int focus = 0;
     CRect changed;
   };

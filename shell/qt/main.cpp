@@ -1,7 +1,9 @@
 // The lab's program: a Qt application hosting the lab's dialogs.
 #include <QApplication>
+#include <cstdio>
 
 #include "app/lab_app.h"
+#include "app/teacher_command.h"
 #include "platform/resources.h"
 #include "platform/window_host.h"
 #include "res/lab_resources.h"
@@ -15,6 +17,14 @@
 #include "shell/qt/x11_close_requests.h"
 
 int main(int argc, char* argv[]) {
+  // The teacher's list of codes goes to standard output before anything
+  // needs a display.
+  const TeacherCommand teacher = RunTeacherCommand(argc, argv);
+  if (teacher.asked) {
+    std::fwrite(teacher.out.data(), 1, teacher.out.size(), stdout);
+    std::fwrite(teacher.err.data(), 1, teacher.err.size(), stderr);
+    return std::fflush(stdout) == 0 ? teacher.status : 1;
+  }
   run_report::StartClock();
   // Whole scale factors only, so that the lab's pixels stay pixel-exact on
   // a high-density screen.

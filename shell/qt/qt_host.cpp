@@ -268,6 +268,25 @@ bool QtHost::WriteState(std::string_view name, std::string_view bytes) {
   return desktop_files::WriteFileAtomically(folder + "/" + std::string(name), bytes).empty();
 }
 
+std::string QtHost::StateLocation() const {
+  const std::string folder = desktop_files::StateFolder();
+  // Without $XDG_STATE_HOME and $HOME there is no folder to name.
+  return folder.empty() ? std::string("$XDG_STATE_HOME/trelko") : folder;
+}
+
+void QtHost::SetCaption(Dialog& dialog, std::string_view caption) {
+  DialogWindow* window = WindowOf(dialog);
+  if (window == nullptr) return;
+  const QString title = ToQString(caption);
+  // Qt adds the application's name to every title that does not end with
+  // it; the window that shows the application's name keeps showing it,
+  // without the old name after the new one.
+  if (window->windowTitle() == QGuiApplication::applicationDisplayName()) {
+    QGuiApplication::setApplicationDisplayName(title);
+  }
+  window->setWindowTitle(title);
+}
+
 void QtHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) {
   if (DialogWindow* window = WindowOf(dialog)) window->EnableMenuItem(command, enable);
 }

@@ -71,6 +71,11 @@ class QtHost : public WindowHost {
   // ~/.local/state/trelko/), written atomically.
   std::optional<std::string> ReadState(std::string_view name) override;
   bool WriteState(std::string_view name, std::string_view bytes) override;
+  // The state folder's path (desktop_files::StateFolder).
+  std::string StateLocation() const override;
+  // The window's title (and the application's name, for the window that
+  // shows it).
+  void SetCaption(Dialog& dialog, std::string_view caption) override;
   void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
   int PixelScale(const Dialog& dialog) const override;
 

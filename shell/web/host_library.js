@@ -41,6 +41,9 @@ mergeInto(LibraryManager.library, {
     });
   },
   lab_page_keep_instruments: function (level, count) { LabPage.keepInstruments(level, count); },
+  lab_page_set_caption: function (level, caption) {
+    LabPage.setCaption(level, UTF8ToString(caption));
+  },
   lab_page_set_clipboard: function (text, html) {
     LabPage.setClipboard(UTF8ToString(text), UTF8ToString(html));
   },

@@ -4,9 +4,15 @@
 // are small questions the page asks between events.
 #include <emscripten.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
 #include "app/lab_app.h"
 #include "app/lab_dlg.h"
+#include "experiment/string_code.h"
 #include "platform/resources.h"
+#include "report/class_list.h"
 #include "res/lab_resources.h"
 #include "res/resource_ids.h"
 #include "shell/web/web_host.h"
@@ -18,6 +24,13 @@ WebHost& Host() {
 }
 
 CLabDlg* Lab() { return dynamic_cast<CLabDlg*>(Host().OutermostDialog()); }
+
+// A copy made with malloc, for the page to read and free.
+char* CopyForPage(const std::string& text) {
+  char* copy = static_cast<char*>(std::malloc(text.size() + 1));
+  if (copy != nullptr) std::memcpy(copy, text.c_str(), text.size() + 1);
+  return copy;
+}
 
 }  // namespace
 
@@ -51,6 +64,29 @@ EMSCRIPTEN_KEEPALIVE double lab_ball(int which) {
   const CLabDlg* lab = Lab();
   if (lab == nullptr) return 0.0;
   return which == 0 ? lab->m_pendulum.m_x : lab->m_pendulum.m_y;
+}
+
+// The teacher's sheet (teacher_sheet.js) asks the core, so that the page and
+// the desktop's --professorat agree to the bit. The CSV of a class's codes
+// (report/class_list.h; "" for a blank word or a count outside 1..60), made
+// with malloc.
+EMSCRIPTEN_KEEPALIVE char* lab_class_csv(const char* word, int count) {
+  return CopyForPage(word != nullptr ? ClassListCsv(word, count) : std::string());
+}
+
+// A typed code: the code in capitals when it is valid, "" when it is empty,
+// else what is wrong with it (string_code::CodeProblem), after a "!".
+EMSCRIPTEN_KEEPALIVE char* lab_code_read(const char* typed) {
+  const string_code::ParsedCode parsed = string_code::ParseCode(typed != nullptr ? typed : "");
+  const char* problem = string_code::CodeProblem(parsed.status);
+  return CopyForPage(*problem != '\0' ? std::string("!") + problem : parsed.code);
+}
+
+// k of a valid code in capitals, in tenths of N/m; 0 for anything else.
+EMSCRIPTEN_KEEPALIVE int lab_code_tenths(const char* code) {
+  const string_code::ParsedCode parsed = string_code::ParseCode(code != nullptr ? code : "");
+  return parsed.status == string_code::CodeStatus::Valid ? string_code::TenthsOfCode(parsed.code)
+                                                         : 0;
 }
 
 // For the browser tests: puts a table of points (mass kg, T^2 s^2 pairs)

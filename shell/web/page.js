@@ -110,6 +110,14 @@ var LabPage = (function () {
     desk().appendChild(root);
   }
 
+  function setCaption(level, caption) {
+    var w = windows[level];
+    var title = w ? w.root.querySelector('.lab-caption span') : null;
+    if (title === null) return;
+    title.textContent = caption;
+    document.title = caption;
+  }
+
   function addControl(level, id, kind, text, x, y, width, height, flags, rgba) {
     var w = windows[level];
     var el;
@@ -224,6 +232,9 @@ var LabPage = (function () {
     if (level > 0) {
       var below = windows[level - 1];
       below.root.inert = false;
+      // The page's title is the window's below again.
+      var title = below.root.querySelector('.lab-caption span');
+      if (title !== null) document.title = title.textContent;
       if (w.restoreFocus && below.root.contains(w.restoreFocus)) w.restoreFocus.focus();
     }
   }
@@ -932,8 +943,8 @@ var LabPage = (function () {
 
   return {
     openWindow: openWindow, addControl: addControl, showWindow: showWindow,
-    closeWindow: closeWindow, setText: setText, getText: getText, enable: enable,
-    isEnabled: isEnabled, focus: focus, setInstrument: setInstrument,
+    closeWindow: closeWindow, setCaption: setCaption, setText: setText, getText: getText,
+    enable: enable, isEnabled: isEnabled, focus: focus, setInstrument: setInstrument,
     keepInstruments: keepInstruments, addMenuItem: addMenuItem, showMenu: showMenu,
     enableMenuItem: enableMenuItem, setClipboard: setClipboard, download: download,
     readState: readState, writeState: writeState,
@@ -946,4 +957,8 @@ var LabPage = (function () {
   };
 })();
 
-Module['onRuntimeInitialized'] = function () { LabPage.start(Module); };
+Module['onRuntimeInitialized'] = function () {
+  // trelko.html#professorat: the teacher's sheet (teacher_sheet.js) instead of the lab.
+  if (TeacherSheet.wanted()) TeacherSheet.show(Module);
+  else LabPage.start(Module);
+};

@@ -33,6 +33,8 @@ void lab_page_show_menu(int level, int x, int y);
 void lab_page_set_icon(const std::uint32_t* argb, int size);
 
 void lab_page_enable_menu_item(int level, unsigned command, int enable);
+// A new caption for a framed window (and the page's title).
+void lab_page_set_caption(int level, const char* caption);
 
 // --- the instruments drawn on the surface (Dialog::Instruments) ---------------
 // Describes the window's instrument number `index` in reading order, new or

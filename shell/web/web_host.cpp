@@ -435,6 +435,14 @@ bool WebHost::WriteState(std::string_view name, std::string_view bytes) {
   return lab_page_write_state(Text(name).c_str(), Text(bytes).c_str()) != 0;
 }
 
+std::string WebHost::StateLocation() const { return "l'emmagatzematge del navegador"; }
+
+void WebHost::SetCaption(Dialog& dialog, std::string_view caption) {
+  if (const Window* window = WindowOf(dialog)) {
+    lab_page_set_caption(window->level, Text(caption).c_str());
+  }
+}
+
 void WebHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) {
   if (const Window* window = WindowOf(dialog)) {
     lab_page_enable_menu_item(window->level, command, enable ? 1 : 0);

@@ -8,7 +8,7 @@
 // menu's items (a context menu of the page) and EnableSystemMenuItem,
 // SetIcon (the page's icon), SurfaceChanged, PresentNow, HoldWindow,
 // ElapsedMilliseconds, SetClipboard, SaveFile (a download), ReadState and
-// WriteState (local storage).
+// WriteState (local storage), StateLocation, SetCaption.
 // Leaves to WindowHost's defaults: EndModal (the loop sees the dialog
 // ending), HasSystemMenu (the template's), IsIconic (a page is never
 // minimised), PixelScale (the browser scales the canvas).
@@ -70,6 +70,10 @@ class WebHost : public WindowHost {
   // The browser's local storage of the page, one entry per name.
   std::optional<std::string> ReadState(std::string_view name) override;
   bool WriteState(std::string_view name, std::string_view bytes) override;
+  // "l'emmagatzematge del navegador".
+  std::string StateLocation() const override;
+  // The window's caption bar and, for the outermost window, the page's title.
+  void SetCaption(Dialog& dialog, std::string_view caption) override;
 
  private:
   struct Timer {

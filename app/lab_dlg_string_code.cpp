@@ -1,0 +1,34 @@
+// "Fil amb codi…": the string of a code the teacher gave, with its own k.
+#include <string>
+
+#include "app/lab_dlg.h"
+#include "app/string_code_dlg.h"
+#include "experiment/string_code.h"
+#include "platform/resources.h"
+#include "platform/window_host.h"
+
+void CLabDlg::OnStringCode() {
+  CStringCodeDlg ask;
+  ask.m_code = m_stringCode;
+  if (ask.DoModal() != IDOK || IsEnding()) return;
+  const string_code::ParsedCode parsed = string_code::ParseCode(ask.m_code);
+  if (parsed.status != string_code::CodeStatus::Empty &&
+      parsed.status != string_code::CodeStatus::Valid) {
+    MessageBox(string_code::CodeProblem(parsed.status));
+    return;
+  }
+  // The string already on the lab: its table stays as it is.
+  if (parsed.code == m_stringCode) return;
+  StartSeries(parsed.code);
+}
+
+void CLabDlg::UseStringCode(const std::string& code) {
+  m_k = code.empty() ? physical::kStringK : string_code::KOfCode(code);
+  if (code == m_stringCode) return;
+  m_stringCode = code;
+  // The caption names the code, never its k.
+  const DialogTemplate* source = FindDialogTemplate(IDD_MAIN);
+  std::string caption = source != nullptr ? std::string(source->caption) : std::string();
+  if (!code.empty()) caption += " \u2014 fil " + code;
+  GetWindowHost().SetCaption(*this, caption);
+}

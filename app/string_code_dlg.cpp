@@ -1,0 +1,8 @@
+#include "app/string_code_dlg.h"
+
+#include "platform/data_exchange.h"
+
+void CStringCodeDlg::DoDataExchange(CDataExchange* pDX) {
+  Dialog::DoDataExchange(pDX);
+  DDX_Text(pDX, IDC_STRING_CODE, m_code);
+}

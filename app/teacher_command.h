@@ -1,0 +1,20 @@
+// The teacher's list from the command line: trelko --professorat WORD N
+// writes the CSV of N codes for the class word (report/class_list.h) and
+// ends, before any window is needed.
+#pragma once
+
+#include <string>
+
+struct TeacherCommand {
+  bool asked = false;  // the first argument is --professorat
+  int status = 0;      // the program's exit status: 0, or 2 for bad arguments
+  std::string out;     // for standard output: the CSV
+  std::string err;     // for standard error: the usage line
+};
+
+inline constexpr const char* kTeacherOption = "--professorat";
+inline constexpr const char* kTeacherUsage =
+    "\u00das: trelko --professorat PARAULA NOMBRE (la paraula de la classe, de 1 a 60 "
+    "alumnes)\n";
+
+TeacherCommand RunTeacherCommand(int argc, const char* const* argv);

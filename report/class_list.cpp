@@ -1,0 +1,15 @@
+#include "report/class_list.h"
+
+#include "experiment/string_code.h"
+#include "report/report_table.h"
+
+std::string ClassListCsv(std::string_view word, int count) {
+  const std::vector<std::string> codes = string_code::ClassCodes(word, count);
+  if (codes.empty()) return "";
+  ReportGrid grid;
+  grid.push_back({kClassListCodeHeader, kClassListKHeader});
+  for (const std::string& code : codes) {
+    grid.push_back({code, string_code::TenthsText(string_code::TenthsOfCode(code), ',')});
+  }
+  return ReportAsCsv(grid);
+}
