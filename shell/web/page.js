@@ -191,6 +191,10 @@ var LabPage = (function () {
     var w = windows[level];
     place(w);
     w.root.style.visibility = 'visible';
+    // The program's first window takes the title picture's place in the
+    // same frame: the student sees no change.
+    var early = document.getElementById('lab-placeholder');
+    if (early !== null) early.remove();
     var stops = tabStops(w);
     if (stops.length > 0) stops[0].focus();
   }
@@ -649,4 +653,54 @@ var LabPage = (function () {
   };
 })();
 
-Module['onRuntimeInitialized'] = function () { LabPage.start(Module); };
+// --- loading ------------------------------------------------------------------------
+// The WebAssembly travels in the page as base64 data (script#lab-program,
+// after this script). Once the page is parsed, the browser decodes it
+// natively (a fetch of a data URL) and compiles it while it streams in,
+// away from the page's thread; the program starts in a task of its own.
+// Nothing here blocks the page for long: the title picture stays live.
+var LabLoad = (function () {
+  'use strict';
+
+  function parsed() {
+    return new Promise(function (resolve) {
+      if (document.readyState !== 'loading') resolve();
+      else document.addEventListener('DOMContentLoaded', function () { resolve(); });
+    });
+  }
+
+  function programUrl() {
+    var data = document.getElementById('lab-program');
+    if (data === null) throw new Error('the page holds no program');
+    var url = 'data:application/wasm;base64,' + data.textContent.trim();
+    data.remove();
+    return url;
+  }
+
+  function instantiate(imports) {
+    return parsed().then(programUrl).then(function (url) {
+      if (typeof WebAssembly.instantiateStreaming === 'function') {
+        return WebAssembly.instantiateStreaming(fetch(url), imports).catch(function () {
+          // A browser that will not stream a data URL's answer.
+          return fetch(url).then(function (r) { return r.arrayBuffer(); })
+              .then(function (bytes) { return WebAssembly.instantiate(bytes, imports); });
+        });
+      }
+      return fetch(url).then(function (r) { return r.arrayBuffer(); })
+          .then(function (bytes) { return WebAssembly.instantiate(bytes, imports); });
+    });
+  }
+
+  return {instantiate: instantiate};
+})();
+
+Module['instantiateWasm'] = function (imports, receive) {
+  LabLoad.instantiate(imports).then(function (result) {
+    receive(result.instance, result.module);
+  }, function (e) {
+    console.error('The lab could not start: ' + e);
+  });
+  return {};
+};
+// The program starts in a task of its own, after the one that made it.
+Module['onRuntimeInitialized'] = function () { setTimeout(function () { LabPage.start(Module); }, 0); };
