@@ -289,7 +289,9 @@ var LabPage = (function () {
       link.rel = 'icon';
       document.head.appendChild(link);
     }
-    link.href = canvas.toDataURL('image/png');
+    // Encoded after the program has let the page go: the icon is no
+    // reason to keep the title waiting.
+    setTimeout(function () { link.href = canvas.toDataURL('image/png'); }, 0);
   }
 
   function nextFrame(wakeUp) {
@@ -654,11 +656,12 @@ var LabPage = (function () {
 })();
 
 // --- loading ------------------------------------------------------------------------
-// The WebAssembly travels in the page as base64 data (script#lab-program,
-// after this script). Once the page is parsed, the browser decodes it
-// natively (a fetch of a data URL) and compiles it while it streams in,
-// away from the page's thread; the program starts in a task of its own.
-// Nothing here blocks the page for long: the title picture stays live.
+// The WebAssembly travels in the page gzipped, as base64 data
+// (script#lab-program, after this script). Once the page is parsed, the
+// browser decodes it natively (a fetch of a data URL), unpacks it
+// (DecompressionStream) and compiles it as it streams in, away from the
+// page's thread; the program starts in a task of its own. Nothing here
+// blocks the page for long: the title picture stays live.
 var LabLoad = (function () {
   'use strict';
 
@@ -672,21 +675,32 @@ var LabLoad = (function () {
   function programUrl() {
     var data = document.getElementById('lab-program');
     if (data === null) throw new Error('the page holds no program');
-    var url = 'data:application/wasm;base64,' + data.textContent.trim();
+    var url = 'data:application/octet-stream;base64,' + data.textContent.trim();
     data.remove();
     return url;
+  }
+
+  // The program's bytes as a response that a compiler can stream.
+  function unpacked(url) {
+    if (typeof DecompressionStream !== 'function') {
+      return Promise.reject(new Error('this browser cannot unpack the program'));
+    }
+    return fetch(url).then(function (packed) {
+      return new Response(packed.body.pipeThrough(new DecompressionStream('gzip')),
+                          {headers: {'Content-Type': 'application/wasm'}});
+    });
   }
 
   function instantiate(imports) {
     return parsed().then(programUrl).then(function (url) {
       if (typeof WebAssembly.instantiateStreaming === 'function') {
-        return WebAssembly.instantiateStreaming(fetch(url), imports).catch(function () {
-          // A browser that will not stream a data URL's answer.
-          return fetch(url).then(function (r) { return r.arrayBuffer(); })
+        return WebAssembly.instantiateStreaming(unpacked(url), imports).catch(function () {
+          // A browser that will not compile a made-up response as it streams.
+          return unpacked(url).then(function (r) { return r.arrayBuffer(); })
               .then(function (bytes) { return WebAssembly.instantiate(bytes, imports); });
         });
       }
-      return fetch(url).then(function (r) { return r.arrayBuffer(); })
+      return unpacked(url).then(function (r) { return r.arrayBuffer(); })
           .then(function (bytes) { return WebAssembly.instantiate(bytes, imports); });
     });
   }

@@ -93,6 +93,11 @@ int WebHost::RunModal(Dialog& dialog) {
   // another dialog modally, or end this one.
   dialog.InitDialog();
   if (!dialog.IsEnding()) {
+    // The page's thread is let go between building a window and showing
+    // it: at start-up the main window, the title and its first frame are
+    // each a short task, not one long block.
+    // (No event is delivered meanwhile: they wait in the page's queue.)
+    emscripten_sleep(0);
     lab_page_show_window(window.level);
     dialog.DispatchPaint();
     RunLoop([&dialog] { return dialog.IsEnding(); });
@@ -316,7 +321,7 @@ void WebHost::SetIcon(Dialog&, const Icon* icon, bool big) {
 
 void WebHost::SurfaceChanged(Dialog& dialog, const CRect& changed) {
   const Window* window = WindowOf(dialog);
-  if (window == nullptr) return;
+  if (window == nullptr || !m_presenting) return;
   // Only the changed rectangle goes to the canvas, as the canvas's bytes.
   const CRect rect = CopyRgba(dialog.GetSurface(), changed, m_staging);
   if (rect.IsRectEmpty()) return;
