@@ -88,15 +88,16 @@ int WebHost::RunModal(Dialog& dialog) {
                        DialogUnitsToPixelsX(source->cx), DialogUnitsToPixelsY(source->cy),
                        framed ? 1 : 0, kDialogBackground, FontPixels(*source));
   AddControls(window);
+  // The page's thread is let go after building a window and again before
+  // showing it: at start-up the main window, its initialisation, the title
+  // and its first frame are each a short task, not one long block. (No
+  // event is delivered meanwhile: they wait in the page's queue.)
+  emscripten_sleep(0);
 
   // The initialisation runs before the window is shown; it may itself run
   // another dialog modally, or end this one.
   dialog.InitDialog();
   if (!dialog.IsEnding()) {
-    // The page's thread is let go between building a window and showing
-    // it: at start-up the main window, the title and its first frame are
-    // each a short task, not one long block.
-    // (No event is delivered meanwhile: they wait in the page's queue.)
     emscripten_sleep(0);
     lab_page_show_window(window.level);
     dialog.DispatchPaint();
