@@ -197,6 +197,9 @@ var LabPage = (function () {
     if (early !== null) early.remove();
     var stops = tabStops(w);
     if (stops.length > 0) stops[0].focus();
+    // What the student pressed on the picture, the program is told now.
+    var pressed = early !== null ? control(level, Number(early.dataset.pressed)) : null;
+    if (pressed !== null && pressed.tagName === 'BUTTON') pressed.click();
   }
 
   function closeWindow(level) {

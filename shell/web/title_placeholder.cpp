@@ -105,7 +105,7 @@ bool Write(const std::string& pictures, const std::string& output) {
       covered = covered ||
                 (x <= 0 && y <= 0 && x + bitmap->width >= width && y + bitmap->height >= height);
     } else if (look.kind == ControlKind::PushButton) {
-      html += "<button type=\"button\" class=\"";
+      html += "<button type=\"button\" data-control-id=\"" + std::to_string(c.id) + "\" class=\"";
       html += look.defaultButton ? "lab-default lab-control\"" : "lab-control\"";
       if (look.disabled) html += " disabled";
       html += " style=\"" + Place(x, y, DialogUnitsToPixelsX(c.cx), DialogUnitsToPixelsY(c.cy), z) +

@@ -80,3 +80,21 @@ for (const [how, url] of [['served from 127.0.0.1', () => server.url], ['opened 
     }
   });
 }
+
+test('"Entra" pressed on the title picture before the program starts opens the lab', async () => {
+  const context = await browser.createBrowserContext();
+  try {
+    const page = await context.newPage();
+    await page.evaluateOnNewDocument(HOLD_PROGRAM);
+    await page.goto(server.url);
+    await page.click('#lab-placeholder button');
+    await page.evaluate(() => window.labTestRelease());
+    await page.waitForFunction(
+        (sel) => !document.querySelector(sel) &&
+                 getComputedStyle(document.querySelector('.lab-window[data-level="0"]'))
+                         .visibility === 'visible',
+        {timeout: 20000}, win(1));
+  } finally {
+    await context.close();
+  }
+});
