@@ -71,22 +71,100 @@ CDC::CDC(Surface& surface)
                     DEFAULT_PITCH | FF_DONTCARE, kDefaultFontFace);
 }
 
-CDC::~CDC() { m_surface->Changed(m_changed); }
+CDC::~CDC() { ReportChanges(); }
+
+void CDC::ReportChanges() {
+  for (std::size_t i = 0; i < m_partCount; ++i) m_surface->Changed(m_parts[i]);
+  m_partCount = 0;
+  m_lastPart = 0;
+  m_changed = CRect();
+}
 
 void CDC::Flush() {
-  m_surface->Changed(m_changed);
+  ReportChanges();
   m_surface->PresentNow();
-  m_changed = CRect();
 }
 
 void CDC::HoldWindow(unsigned milliseconds) {
-  m_surface->Changed(m_changed);
-  m_changed = CRect();
+  ReportChanges();
   m_surface->HoldWindow(milliseconds);
 }
 
+namespace {
+long long Area(const CRect& r) { return static_cast<long long>(r.Width()) * r.Height(); }
+
+// The pixels that the box around both adds to the two apart (a measure of
+// what one rectangle for both would copy in vain; overlaps count as none).
+long long Waste(const CRect& a, const CRect& b) {
+  return Area(UnionRects(a, b)) - Area(a) - Area(b);
+}
+
+bool Contains(const CRect& outer, const CRect& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+}  // namespace
+
 void CDC::Touch(const CRect& rect) {
-  m_changed = UnionRects(m_changed, IntersectRects(rect, m_surface->Bounds()));
+  const CRect clipped = IntersectRects(rect, m_surface->Bounds());
+  if (clipped.IsRectEmpty()) return;
+  m_changed = UnionRects(m_changed, clipped);
+  // Most changes fall where the last one did (a line's pixels, a glyph's).
+  if (m_partCount > 0 && Contains(m_parts[m_lastPart], clipped)) return;
+  AddPart(clipped);
+}
+
+void CDC::AddPart(const CRect& rect) {
+  std::size_t into = m_partCount;
+  for (std::size_t i = 0; i < m_partCount; ++i) {
+    if (Waste(m_parts[i], rect) <= kPartSlack) {
+      into = i;
+      break;
+    }
+  }
+  if (into == m_partCount) {
+    if (m_partCount == m_parts.size()) {
+      // Full: the two closest parts become one, which frees a place.
+      std::size_t bi = 0, bj = 1;
+      long long best = Waste(m_parts[0], m_parts[1]);
+      for (std::size_t i = 0; i < m_partCount; ++i) {
+        for (std::size_t j = i + 1; j < m_partCount; ++j) {
+          if (const long long w = Waste(m_parts[i], m_parts[j]); w < best) {
+            best = w;
+            bi = i;
+            bj = j;
+          }
+        }
+      }
+      MergeParts(bj, bi);
+      into = m_partCount;
+    }
+    m_parts[m_partCount++] = rect;
+  } else {
+    m_parts[into] = UnionRects(m_parts[into], rect);
+  }
+  // A grown part may now reach others (or overlap them): they join it, so
+  // that no pixel is reported twice.
+  for (bool merged = true; merged;) {
+    merged = false;
+    for (std::size_t i = 0; i < m_partCount; ++i) {
+      if (i == into) continue;
+      const bool overlap = !IntersectRects(m_parts[i], m_parts[into]).IsRectEmpty();
+      if (overlap || Waste(m_parts[i], m_parts[into]) <= kPartSlack) {
+        MergeParts(i, into);
+        if (into == m_partCount) into = i;  // the last part moved to i's place
+        merged = true;
+        break;
+      }
+    }
+  }
+  m_lastPart = into;
+}
+
+void CDC::MergeParts(std::size_t i, std::size_t j) {
+  m_parts[j] = UnionRects(m_parts[j], m_parts[i]);
+  --m_partCount;
+  m_parts[i] = m_parts[m_partCount];
 }
 
 void CDC::Plot(int x, int y, std::uint32_t pixel) {

@@ -4,7 +4,10 @@
 // white background colour, opaque background mode, black text, left/top
 // text alignment, the default font, current position (0, 0)). Whatever a
 // handler changes is forgotten when its context is released. The context
-// records the part of the surface it touched and reports it on release.
+// records the parts of the surface it touched and reports them on release:
+// places far apart (the ball and the stopwatch's display) as rectangles of
+// their own, so that a host copies the pixels that changed, not the wide
+// box around both.
 //
 // Pixel rules:
 // * LineTo draws from the current position up to, but not including, the end
@@ -19,6 +22,8 @@
 //   alignment; opaque mode fills the text cell with the background colour.
 #pragma once
 
+#include <array>
+#include <span>
 #include <string_view>
 
 #include "platform/bitmap.h"
@@ -89,8 +94,16 @@ class CDC {
   // blended by each pixel's alpha.
   bool DrawIcon(int x, int y, const Icon* icon);
 
-  // The part of the surface changed so far by this context.
+  // The part of the surface changed so far by this context: the box around
+  // every change.
   const CRect& Changed() const { return m_changed; }
+  // The same changes as at most kMaxChangedParts rectangles that do not
+  // overlap, each the box around changes near each other. Two changes are
+  // one rectangle when their box wastes at most kPartSlack pixels more than
+  // the two apart would.
+  static constexpr int kMaxChangedParts = 4;
+  static constexpr long long kPartSlack = 1024;
+  std::span<const CRect> ChangedParts() const { return {m_parts.data(), m_partCount}; }
   // Reports the changes so far and has them shown on the screen at once.
   void Flush();
   // Reports the changes so far, has them shown, then holds the window for a
@@ -112,4 +125,13 @@ class CDC {
   unsigned m_textAlign;
   CPoint m_position;
   CRect m_changed;
+  std::array<CRect, kMaxChangedParts> m_parts{};
+  std::size_t m_partCount = 0;
+  std::size_t m_lastPart = 0;  // the part the last change went to
+
+  void AddPart(const CRect& rect);
+  // Merges part i into part j (i != j) and removes part i.
+  void MergeParts(std::size_t i, std::size_t j);
+  // Reports every part to the surface and forgets them.
+  void ReportChanges();
 };

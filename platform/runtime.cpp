@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/window_host.h"
 
@@ -64,4 +65,9 @@ std::string Format(const char* format, ...) {
   va_end(args);
   out.resize(static_cast<std::size_t>(n));
   return out;
+}
+
+double ReadNumber(const char* text, char** end) {
+  const ClassicNumbers classic;
+  return std::strtod(text, end);
 }

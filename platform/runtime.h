@@ -24,3 +24,7 @@ constexpr long CLOCKS_PER_SEC_CLASSIC = 1000;
 // (a toolkit may adopt the user's one, a comma on a Catalan desktop). Every
 // number the lab shows goes through here.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Reads a number as strtod does, with the same classic rules as Format:
+// where the reading stopped goes to *end. An overflow reads as an infinity;
+// an underflow as zero or the nearest subnormal.
+double ReadNumber(const char* text, char** end);

@@ -1,22 +1,17 @@
 #include "report/number_text.h"
 
-#include <cctype>
 #include <cmath>
-#include <iomanip>
-#include <locale>
-#include <sstream>
+
+#include "platform/runtime.h"
 
 namespace {
-std::string WithPrecision(double value, int digits) {
-  std::ostringstream out;
-  out.imbue(std::locale::classic());
-  out << std::setprecision(digits) << value;
-  return out.str();
-}
+// As a stream with this precision writes it: printf's %g, the classic
+// rules (no string streams: the page carries no iostreams for two numbers).
+std::string WithPrecision(double value, int digits) { return Format("%.*g", digits, value); }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The grammar of ParseDecimal; the conversion itself is the stream's.
+// The grammar of ParseDecimal; the conversion itself is strtod's.
 bool IsPlainDecimal(std::string_view t) {
   std::size_t i = 0;
   if (i < t.size() && t[i] == '-') ++i;
@@ -58,10 +53,12 @@ std::string ExactNumber(double value) {
 
 std::optional<double> ParseDecimal(std::string_view text) {
   if (text.size() > 64 || !IsPlainDecimal(text)) return std::nullopt;
-  std::istringstream in{std::string(text)};
-  in.imbue(std::locale::classic());
-  double value = 0.0;
-  in >> value;
-  if (in.fail() || !std::isfinite(value)) return std::nullopt;
+  // The grammar has been checked: strtod reads all of it. An overflow is
+  // an infinity, refused; an underflow reads as zero or a subnormal, as the
+  // desktop's stream read it.
+  const std::string copy(text);
+  char* end = nullptr;
+  const double value = ReadNumber(copy.c_str(), &end);
+  if (end != copy.c_str() + copy.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }

@@ -233,7 +233,16 @@ CRect HeadlessHost::TakeChanged(const Dialog& dialog) {
   Window& w = Get(dialog);
   const CRect r = w.changed;
   w.changed = CRect();
+  w.changedParts.clear();
   return r;
+}
+
+std::vector<CRect> HeadlessHost::TakeChangedParts(const Dialog& dialog) {
+  Window& w = Get(dialog);
+  std::vector<CRect> parts = std::move(w.changedParts);
+  w.changedParts.clear();
+  w.changed = CRect();
+  return parts;
 }
 
 // --- WindowHost ----------------------------------------------------------------
@@ -322,6 +331,7 @@ void HeadlessHost::SurfaceChanged(Dialog& dialog, const CRect& rect) {
   if (dialog.HostData() == nullptr) return;
   Window& w = Get(dialog);
   w.changed = UnionRects(w.changed, rect);
+  w.changedParts.push_back(rect);
 }
 
 void HeadlessHost::PresentNow(Dialog&) { ++m_presentCount; }

@@ -109,8 +109,11 @@ class HeadlessHost : public WindowHost {
   void ClearMessageBoxes() { m_messageBoxes.clear(); }
   // Template numbers of the dialogs run modally, in order.
   const std::vector<int>& ModalDialogs() const { return m_modalDialogs; }
-  // Union of the surface parts reported changed since the last call.
+  // Union of the surface parts reported changed since the last call (of
+  // either Take).
   CRect TakeChanged(const Dialog& dialog);
+  // The same changes as the host was given them, one rectangle each.
+  std::vector<CRect> TakeChangedParts(const Dialog& dialog);
   int PresentCount() const { return m_presentCount; }
   // The holds of a window (a pressed button staying down) so far.
   int HoldCount() const { return m_holdCount; }
@@ -190,6 +193,7 @@ class HeadlessHost : public WindowHost {
     std::optional<std::string> caption;  // set by SetCaption
     int focus = 0;
     CRect changed;
+    std::vector<CRect> changedParts;
   };
   Window& Get(const Dialog& dialog) const;
   Control* Find(const Dialog& dialog, int id) const;

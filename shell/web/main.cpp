@@ -111,4 +111,7 @@ EMSCRIPTEN_KEEPALIVE void lab_bench_tick() {
 EMSCRIPTEN_KEEPALIVE void lab_bench_paint() {
   if (CLabDlg* lab = Lab()) lab->DispatchPaint();
 }
+// For the page's benchmark: 0 keeps the changes off the canvas, 1 puts
+// them there again.
+EMSCRIPTEN_KEEPALIVE void lab_bench_present(int on) { Host().SetPresenting(on != 0); }
 }

@@ -219,8 +219,15 @@ var LabPage = (function () {
     nameControls(w);
     place(w);
     w.root.style.visibility = 'visible';
+    // The program's first window takes the title picture's place in the
+    // same frame: the student sees no change.
+    var early = document.getElementById('lab-placeholder');
+    if (early !== null) early.remove();
     var stops = tabStops(w);
     if (stops.length > 0) stops[0].focus();
+    // What the student pressed on the picture, the program is told now.
+    var pressed = early !== null ? control(level, Number(early.dataset.pressed)) : null;
+    if (pressed !== null && pressed.tagName === 'BUTTON') pressed.click();
   }
 
   function closeWindow(level) {
@@ -396,7 +403,9 @@ var LabPage = (function () {
       link.rel = 'icon';
       document.head.appendChild(link);
     }
-    link.href = canvas.toDataURL('image/png');
+    // Encoded after the program has let the page go: the icon is no
+    // reason to keep the title waiting.
+    setTimeout(function () { link.href = canvas.toDataURL('image/png'); }, 0);
   }
 
   function nextFrame(wakeUp) {
@@ -957,8 +966,72 @@ var LabPage = (function () {
   };
 })();
 
+// --- loading ------------------------------------------------------------------------
+// The WebAssembly travels in the page gzipped, as base64 data
+// (script#lab-program, after this script). Once the page is parsed, the
+// browser decodes it natively (a fetch of a data URL), unpacks it
+// (DecompressionStream) and compiles it as it streams in, away from the
+// page's thread; the program starts in a task of its own. Nothing here
+// blocks the page for long: the title picture stays live.
+var LabLoad = (function () {
+  'use strict';
+
+  function parsed() {
+    return new Promise(function (resolve) {
+      if (document.readyState !== 'loading') resolve();
+      else document.addEventListener('DOMContentLoaded', function () { resolve(); });
+    });
+  }
+
+  function programUrl() {
+    var data = document.getElementById('lab-program');
+    if (data === null) throw new Error('the page holds no program');
+    var url = 'data:application/octet-stream;base64,' + data.textContent.trim();
+    data.remove();
+    return url;
+  }
+
+  // The program's bytes as a response that a compiler can stream.
+  function unpacked(url) {
+    if (typeof DecompressionStream !== 'function') {
+      return Promise.reject(new Error('this browser cannot unpack the program'));
+    }
+    return fetch(url).then(function (packed) {
+      return new Response(packed.body.pipeThrough(new DecompressionStream('gzip')),
+                          {headers: {'Content-Type': 'application/wasm'}});
+    });
+  }
+
+  function instantiate(imports) {
+    return parsed().then(programUrl).then(function (url) {
+      if (typeof WebAssembly.instantiateStreaming === 'function') {
+        return WebAssembly.instantiateStreaming(unpacked(url), imports).catch(function () {
+          // A browser that will not compile a made-up response as it streams.
+          return unpacked(url).then(function (r) { return r.arrayBuffer(); })
+              .then(function (bytes) { return WebAssembly.instantiate(bytes, imports); });
+        });
+      }
+      return unpacked(url).then(function (r) { return r.arrayBuffer(); })
+          .then(function (bytes) { return WebAssembly.instantiate(bytes, imports); });
+    });
+  }
+
+  return {instantiate: instantiate};
+})();
+
+Module['instantiateWasm'] = function (imports, receive) {
+  LabLoad.instantiate(imports).then(function (result) {
+    receive(result.instance, result.module);
+  }, function (e) {
+    console.error('The lab could not start: ' + e);
+  });
+  return {};
+};
+// The program starts in a task of its own, after the one that made it.
 Module['onRuntimeInitialized'] = function () {
-  // trelko.html#professorat: the teacher's sheet (teacher_sheet.js) instead of the lab.
-  if (TeacherSheet.wanted()) TeacherSheet.show(Module);
-  else LabPage.start(Module);
+  setTimeout(function () {
+    // trelko.html#professorat: the teacher's sheet (teacher_sheet.js) instead of the lab.
+    if (TeacherSheet.wanted()) TeacherSheet.show(Module);
+    else LabPage.start(Module);
+  }, 0);
 };

@@ -97,11 +97,17 @@ int WebHost::RunModal(Dialog& dialog) {
                        DialogUnitsToPixelsX(source->cx), DialogUnitsToPixelsY(source->cy),
                        framed ? 1 : 0, kDialogBackground, FontPixels(*source));
   AddControls(window);
+  // The page's thread is let go after building a window and again before
+  // showing it: at start-up the main window, its initialisation, the title
+  // and its first frame are each a short task, not one long block. (No
+  // event is delivered meanwhile: they wait in the page's queue.)
+  emscripten_sleep(0);
 
   // The initialisation runs before the window is shown; it may itself run
   // another dialog modally, or end this one.
   dialog.InitDialog();
   if (!dialog.IsEnding()) {
+    emscripten_sleep(0);
     lab_page_show_window(window.level);
     dialog.DispatchPaint();
     ShowInstruments();
@@ -382,7 +388,7 @@ void WebHost::SetIcon(Dialog&, const Icon* icon, bool big) {
 
 void WebHost::SurfaceChanged(Dialog& dialog, const CRect& changed) {
   const Window* window = WindowOf(dialog);
-  if (window == nullptr) return;
+  if (window == nullptr || !m_presenting) return;
   // Only the changed rectangle goes to the canvas, as the canvas's bytes.
   const CRect rect = CopyRgba(dialog.GetSurface(), changed, m_staging);
   if (rect.IsRectEmpty()) return;

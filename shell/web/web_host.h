@@ -44,6 +44,9 @@ class WebHost : public WindowHost {
   void SetApplicationName(std::string name) { m_applicationName = std::move(name); }
   // The dialog of the outermost window, nullptr when none runs.
   Dialog* OutermostDialog() const;
+  // For the page's benchmark: whether changes go to the canvas (the core's
+  // own work timed apart from the canvas's).
+  void SetPresenting(bool on) { m_presenting = on; }
 
   int RunModal(Dialog& dialog) override;
   bool SetControlTextQuietly(Dialog& dialog, int id, std::string_view text) override;
@@ -116,6 +119,7 @@ class WebHost : public WindowHost {
   std::string m_applicationName;
   double m_start = 0;
   bool m_hidden = false;
+  bool m_presenting = true;
   // Message boxes up (no input reaches a window meanwhile), and the number
   // of the last one answered.
   int m_openBoxes = 0;

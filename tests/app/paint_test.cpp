@@ -2,6 +2,10 @@
 // of the minimised window, and the whole picture against its golden image.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
+#include "res/lab_layout.h"
 #include "tests/support/golden.h"
 #include "tests/support/lab_fixture.h"
 
@@ -115,5 +119,58 @@ TEST_F(PaintTest, MinimisedDrawsOnlyTheIconCentred) {
 }
 
 TEST_F(PaintTest, GoldenStartUpPicture) { EXPECT_TRUE(MatchesGolden(dlg.GetSurface(), "startup")); }
+
+}  // namespace
+
+namespace {
+
+bool Inside(const CRect& outer, const CRect& inner) {
+  return IntersectRects(outer, inner) == inner;
+}
+
+// A tick that moves the ball and turns the stopwatch's display reports the
+// two places (the box, the stopwatch) as two rectangles, not the wide box
+// around both, and every pixel that changed lies in one of them.
+TEST_F(PaintTest, ATickReportsTheBallAndTheRunningDisplayApart) {
+  for (const CPoint p : {layout::kPowerOnPoint, layout::kStartPoint}) {
+    host->LeftDown(dlg, p.x, p.y);
+    host->LeftUp(dlg, p.x, p.y);
+  }
+  dlg.m_pendulum.m_x = 0.1;
+  dlg.m_pendulum.m_y = -0.45;
+  host->TakeChanged(dlg);
+  const CRect box = layout::kSimulationBox.Rect();
+  const CRect stopwatch = layout::kStopwatchPanel.Rect();
+  int ticksWithBoth = 0;
+  for (int tick = 0; tick < 4; ++tick) {
+    const Surface before = dlg.GetSurface();
+    host->Tick(dlg);
+    const std::vector<CRect> parts = host->TakeChangedParts(dlg);
+    ASSERT_FALSE(parts.empty());
+    for (const CRect& part : parts) {
+      ASSERT_TRUE(Inside(box, part) || Inside(stopwatch, part))
+          << "a part across the window: " << part.left << "," << part.top << " " << part.right
+          << "," << part.bottom << " of " << parts.size();
+      for (const CRect& other : parts) {
+        if (&other != &part) {
+          ASSERT_TRUE(IntersectRects(part, other).IsRectEmpty());
+        }
+      }
+    }
+    for (int y = 0; y < before.Height(); ++y) {
+      for (int x = 0; x < before.Width(); ++x) {
+        if (before.RawPixel(x, y) == dlg.GetSurface().RawPixel(x, y)) continue;
+        ASSERT_TRUE(std::any_of(parts.begin(), parts.end(),
+                                [&](const CRect& r) {
+                                  return r.PtInRect({x, y});
+                                }))
+            << "changed but not reported: " << x << "," << y;
+      }
+    }
+    if (parts.size() == 2) ++ticksWithBoth;
+  }
+  // The display turns every tenth of a second: every other tick.
+  EXPECT_GE(ticksWithBoth, 2);
+}
 
 }  // namespace
