@@ -33,16 +33,11 @@
 #include "platform/surface.h"
 
 // Text alignment flags (combinable: horizontal | vertical).
-constexpr unsigned TA_LEFT = 0;
-constexpr unsigned TA_RIGHT = 2;
-constexpr unsigned TA_CENTER = 6;
-constexpr unsigned TA_TOP = 0;
-constexpr unsigned TA_BOTTOM = 8;
-constexpr unsigned TA_BASELINE = 24;
+constexpr unsigned TA_LEFT = 0, TA_RIGHT = 2, TA_CENTER = 6;
+constexpr unsigned TA_TOP = 0, TA_BOTTOM = 8, TA_BASELINE = 24;
 
 // Background modes.
-constexpr int TRANSPARENT = 1;
-constexpr int OPAQUE = 2;
+constexpr int TRANSPARENT = 1, OPAQUE = 2;
 
 class CDC {
  public:

@@ -20,8 +20,7 @@
 #include "platform/surface.h"
 
 // Notifications.
-constexpr int BN_CLICKED = 0;
-constexpr int EN_CHANGE = 0x300;
+constexpr int BN_CLICKED = 0, EN_CHANGE = 0x300;
 
 // System commands. The low four bits of a command are the system's own:
 // compare commands with them masked off.
@@ -32,16 +31,13 @@ constexpr unsigned SC_CLOSE = 0xF060;
 constexpr unsigned SC_RESTORE = 0xF120;
 
 // Message box types.
-constexpr unsigned MB_OK = 0x0;
-constexpr unsigned MB_ICONEXCLAMATION = 0x30;
+constexpr unsigned MB_OK = 0x0, MB_ICONEXCLAMATION = 0x30;
 
 // Keys the dialog manager handles itself.
-constexpr int VK_RETURN = 0x0D;
-constexpr int VK_ESCAPE = 0x1B;
+constexpr int VK_RETURN = 0x0D, VK_ESCAPE = 0x1B;
 
 // System metrics of the icon.
-constexpr int SM_CXICON = 11;
-constexpr int SM_CYICON = 12;
+constexpr int SM_CXICON = 11, SM_CYICON = 12;
 int GetSystemMetrics(int index);
 
 // Mouse flags.

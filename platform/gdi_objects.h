@@ -80,16 +80,11 @@ class CBrush {
   COLORREF m_color = RGB(255, 255, 255);
 };
 
-constexpr int FW_DONTCARE = 0;
-constexpr int FW_NORMAL = 400;
-constexpr int FW_BOLD = 700;
-constexpr int ANSI_CHARSET = 0;
-constexpr int DEFAULT_CHARSET = 1;
-constexpr int OUT_DEFAULT_PRECIS = 0;
-constexpr int CLIP_DEFAULT_PRECIS = 0;
-constexpr int PROOF_QUALITY = 2;
-constexpr int DEFAULT_PITCH = 0;
-constexpr int FF_DONTCARE = 0;
+// Font weights, character sets, precisions, quality, pitch and family.
+constexpr int FW_DONTCARE = 0, FW_NORMAL = 400, FW_BOLD = 700;
+constexpr int ANSI_CHARSET = 0, DEFAULT_CHARSET = 1;
+constexpr int OUT_DEFAULT_PRECIS = 0, CLIP_DEFAULT_PRECIS = 0, PROOF_QUALITY = 2;
+constexpr int DEFAULT_PITCH = 0, FF_DONTCARE = 0;
 
 // A logical font: what was asked for. The text renderer resolves the face
 // through fontconfig when the font is used.

@@ -1,10 +1,8 @@
 // Numbers of the lab's resources and controls.
 #pragma once
 
-// Dialog templates.
-constexpr int IDD_TITLE = 100;
-constexpr int IDD_MAIN = 102;
-constexpr int IDD_STRING_CODE = 103;
+// Dialog templates: the title, the lab, the string's code.
+constexpr int IDD_TITLE = 100, IDD_MAIN = 102, IDD_STRING_CODE = 103;
 
 // Strings.
 constexpr int IDS_ABOUTBOX = 101;

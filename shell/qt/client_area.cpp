@@ -177,20 +177,22 @@ void ClientArea::paintEvent(QPaintEvent* event) {
   run_report::NoteFrame();
 }
 
+void ClientArea::Send(Dialog::Mouse kind, unsigned flags, QPoint at) {
+  m_window.Dispatch([&](Dialog& d) { d.DispatchMouse(kind, flags, at.x(), at.y()); });
+}
+
 void ClientArea::Press(QMouseEvent* event) {
   const QPoint at = ClientPixel(event);
   const unsigned flags = ButtonFlags(event->buttons());
   if (event->button() == Qt::LeftButton) {
-    m_window.Dispatch(
-        [&](Dialog& d) { d.DispatchMouse(Dialog::Mouse::LeftDown, flags, at.x(), at.y()); });
+    Send(Dialog::Mouse::LeftDown, flags, at);
   } else if (event->button() == Qt::RightButton) {
     if (m_rightButton.Press(m_window.Core(), CPoint{at.x(), at.y()}, m_window.HasWindowMenu()) ==
         RightButtonRouter::Route::WindowMenu) {
       m_window.ShowWindowMenu(event->globalPosition().toPoint());
       return;
     }
-    m_window.Dispatch(
-        [&](Dialog& d) { d.DispatchMouse(Dialog::Mouse::RightDown, flags, at.x(), at.y()); });
+    Send(Dialog::Mouse::RightDown, flags, at);
   }
 }
 
@@ -204,18 +206,15 @@ void ClientArea::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = ClientPixel(event);
   const unsigned flags = ButtonFlags(event->buttons());
   if (event->button() == Qt::LeftButton) {
-    m_window.Dispatch(
-        [&](Dialog& d) { d.DispatchMouse(Dialog::Mouse::LeftUp, flags, at.x(), at.y()); });
+    Send(Dialog::Mouse::LeftUp, flags, at);
   } else if (event->button() == Qt::RightButton) {
     if (m_rightButton.Release() == RightButtonRouter::Route::Nowhere) return;
-    m_window.Dispatch(
-        [&](Dialog& d) { d.DispatchMouse(Dialog::Mouse::RightUp, flags, at.x(), at.y()); });
+    Send(Dialog::Mouse::RightUp, flags, at);
   }
 }
 
 void ClientArea::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = ClientPixel(event);
   const unsigned flags = ButtonFlags(event->buttons());
-  m_window.Dispatch(
-      [&](Dialog& d) { d.DispatchMouse(Dialog::Mouse::Move, flags, at.x(), at.y()); });
+  Send(Dialog::Mouse::Move, flags, at);
 }

@@ -47,6 +47,8 @@ class ClientArea : public QWidget {
 
  private:
   void Press(QMouseEvent* event);
+  // One mouse message to the dialog, at a client point.
+  void Send(Dialog::Mouse kind, unsigned flags, QPoint at);
   void FocusInstrument(int id);
 
   DialogWindow& m_window;

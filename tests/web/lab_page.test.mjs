@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import {after, before, describe, test} from 'node:test';
+import {describe, test} from 'node:test';
 
 import {spawnSync} from 'node:child_process';
 
@@ -11,8 +11,7 @@ import {
   axeViolations, ballPixel, ballXNowAndLater, canvasPixels, ctl, emptyPeg, enabled, enterLab,
   fileUrl, idle, instrument, INSTRUMENT, label, launchBrowser, LAYOUT, openPage, pagePath,
   pagePoint, pressAt, probe, sleep, sourceDir, startServer, STOPWATCH, text, tabTo,
-  timeOscillations, waitForTitle, weightOnRack, win,
-} from './support/lab_browser.mjs';
+  timeOscillations, waitForTitle, weightOnRack, win, startForTests} from './support/lab_browser.mjs';
 import {comparePixels, decodePng} from './support/png.mjs';
 
 const golden = (name) => decodePng(fs.readFileSync(path.join(sourceDir, name)));
@@ -22,13 +21,9 @@ const WELCOME = ' Fes mesures per determinar la constant el\u00e0stica i despr\u
 
 let browser;
 let server;
-before(async () => {
-  browser = await launchBrowser();
-  server = await startServer();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
+startForTests((b, s) => {
+  browser = b;
+  server = s;
 });
 
 describe('the title picture and the main window', () => {

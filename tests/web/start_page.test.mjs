@@ -2,20 +2,16 @@
 // shows before its program has started is the program's own first frame of
 // the title, at the same place, and gives way to it.
 import assert from 'node:assert/strict';
-import {after, before, test} from 'node:test';
+import {test} from 'node:test';
 
-import {fileUrl, launchBrowser, startServer, waitForTitle, win} from './support/lab_browser.mjs';
+import {fileUrl, launchBrowser, startServer, waitForTitle, win, startForTests} from './support/lab_browser.mjs';
 import {decodePng} from './support/png.mjs';
 
 let browser;
 let server;
-before(async () => {
-  browser = await launchBrowser();
-  server = await startServer();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
+startForTests((b, s) => {
+  browser = b;
+  server = s;
 });
 
 // Holds the program's WebAssembly back until the test lets it go.

@@ -6,11 +6,10 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import {after, before, test} from 'node:test';
+import {test} from 'node:test';
 
 import {
-  ctl, enterLab, idle, launchBrowser, openPage, pressAt, sourceDir, startServer, win,
-} from './support/lab_browser.mjs';
+  ctl, enterLab, idle, launchBrowser, openPage, pressAt, sourceDir, startServer, win, startForTests} from './support/lab_browser.mjs';
 
 // The list of "Física 2n B", 12 students: the desktop's --professorat
 // writes these bytes (tests/experiment/string_code_test.cpp checks them).
@@ -21,13 +20,9 @@ const IDM_STRING_CODE = 96;
 
 let browser;
 let server;
-before(async () => {
-  browser = await launchBrowser();
-  server = await startServer();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
+startForTests((b, s) => {
+  browser = b;
+  server = s;
 });
 
 test('the sheet lists the desktop\'s codes and k, downloads its CSV and compares', async () => {

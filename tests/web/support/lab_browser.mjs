@@ -1,5 +1,6 @@
 // Headless Chromium (the system's) driven through puppeteer-core, a static
 // server for the page on 127.0.0.1, and the page's lab as a student sees it.
+import {after, before} from 'node:test';
 import fs from 'node:fs';
 import http from 'node:http';
 import {createRequire} from 'node:module';
@@ -67,6 +68,22 @@ export async function startServer() {
 }
 
 export const fileUrl = () => 'file://' + pagePath;
+
+// Starts a browser and a local server before a test file's tests, hands
+// them to `ready`, and stops both after the tests.
+export function startForTests(ready) {
+  let browser;
+  let server;
+  before(async () => {
+    browser = await launchBrowser();
+    server = await startServer();
+    ready(browser, server);
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+}
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 export {sleep};
