@@ -10,6 +10,7 @@
 #include <QRegion>
 #include <QWidget>
 
+#include "platform/dialog.h"
 #include "platform/right_button.h"
 
 class DialogWindow;
