@@ -23,7 +23,7 @@ constexpr CRect kBox(17, 17, 224, 424);
 constexpr PictureRegion kOutsideTheBox{CRect(0, 0, 690, 438), kBox};
 
 // Where the focus is: "i<id>" for an instrument, "c<id>" for a control.
-std::string FocusOf(DialogWindow& w) {
+std::string FocusOf() {
   if (Lab().FocusedInstrument() >= 0) return "i" + std::to_string(Lab().FocusedInstrument());
   const QWidget* focus = QApplication::focusWidget();
   return focus != nullptr ? "c" + std::to_string(focus->property("controlId").toInt()) : "none";
@@ -60,19 +60,19 @@ TEST(KeyboardShell, TabReachesEveryInstrumentAndControlAndSpaceMovesAWeight) {
     std::vector<std::string> order;
     for (int n = 0; n < 16; ++n) {
       Tab(w);
-      order.push_back(FocusOf(w));
+      order.push_back(FocusOf());
     }
     EXPECT_EQ(order,
               (std::vector<std::string>{"c1002", "c1003", "i1", "i2", "i3", "i4", "i5", "i6", "i7",
                                         "i8", "i9", "i10", "i11", "i12", "c1001", "c1002"}));
     Tab(w, true);
     Tab(w, true);
-    EXPECT_EQ(FocusOf(w), "i12");
+    EXPECT_EQ(FocusOf(), "i12");
     EXPECT_FALSE(w.Client()->FocusMark().isEmpty());
 
     // On the leftmost weight: the dotted mark is on the screen, every other
     // pixel of its rectangle grown by one, inverted; the surface is as ever.
-    while (FocusOf(w) != "i7") Tab(w, true);
+    while (FocusOf() != "i7") Tab(w, true);
     const QRect mark = w.Client()->FocusMark();
     EXPECT_EQ(mark, QRect(QPoint(439, 61), QPoint(479, 103)));
     const std::vector<QPoint> dots = ScreenDiffers(w);
@@ -97,7 +97,7 @@ TEST(KeyboardShell, TabReachesEveryInstrumentAndControlAndSpaceMovesAWeight) {
     EXPECT_EQ(lab.m_message, " Massa penjada del fil el\u00e0stic = 1.0 kg");
 
     // Away from the instruments nothing is drawn over the picture.
-    while (FocusOf(w).front() != 'c') Tab(w);
+    while (FocusOf().front() != 'c') Tab(w);
     EXPECT_TRUE(w.Client()->FocusMark().isEmpty());
     EXPECT_TRUE(ScreenDiffers(w).empty());
     KeyOn(&w, Qt::Key_Escape);
