@@ -45,7 +45,7 @@ jobs=$(nproc)
 
 echo "== configuring and building (release) in $build" >&2
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLAB_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" --target lab_bench lab_floor trelko -j "$jobs" >&2
+cmake --build "$build" --target lab_bench lab_floor trelko lab_layout_json_file -j "$jobs" >&2
 mkdir -p "$results"
 rm -f "$results/micro.json" "$results/process.json" "$results/web.json"
 
