@@ -2,8 +2,8 @@
 // dialog sets it up at start-up.
 #include <benchmark/benchmark.h>
 
-#include "physics/ball_radius.h"
 #include "bench/open_lab.h"
+#include "physics/ball_radius.h"
 #include "physics/elastic_pendulum.h"
 
 namespace {
