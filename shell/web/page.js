@@ -500,12 +500,16 @@ var LabPage = (function () {
     }
     // Only what changed is touched: a moving ball changes its place and
     // depth at every tick, and nothing else.
+    // The place is compared with the one last set, never read back from
+    // the element's style: reading it costs more than the whole tick.
+    var was = item.rect || [];
     item.rect = [d.x, d.y, d.width, d.height];
     var el = item.el;
-    ['left', 'top', 'width', 'height'].forEach(function (side, i) {
-      var length = item.rect[i] + 'px';
-      if (el.style[side] !== length) el.style[side] = length;
-    });
+    if (was[0] !== d.x || was[1] !== d.y) {
+      el.style.transform = 'translate(' + d.x + 'px, ' + d.y + 'px)';
+    }
+    if (was[2] !== d.width) el.style.width = d.width + 'px';
+    if (was[3] !== d.height) el.style.height = d.height + 'px';
     setAttribute(el, 'aria-label', d.state === '' ? d.name : d.name + ', ' + d.state);
     if (d.role === ROLE.kSwitch) setAttribute(el, 'aria-checked', d.checked ? 'true' : 'false');
     if (d.role === ROLE.kReadout) setIfChanged(el.firstChild, d.state);

@@ -14,6 +14,9 @@
 namespace {
 // The shortest period a timer runs at, in milliseconds.
 constexpr unsigned kMinimumTimerPeriod = 10;
+// How often, at most, ticks alone refresh the instruments' descriptions
+// while none has the focus, in milliseconds.
+constexpr double kTickInstrumentPeriod = 250;
 
 // The page sends the core's own numbers back in its events.
 static_assert(page_input::kLeftDown == static_cast<int>(Dialog::Mouse::LeftDown) &&
@@ -147,7 +150,7 @@ template <typename Done>
 void WebHost::RunLoop(Done&& done) {
   while (!done()) {
     const double wait = DeliverDueTimers();
-    ShowInstruments();
+    if (m_ticked) ShowInstruments(true);
     if (done()) break;
     if (lab_page_next_event(m_event) != 0) {
       Deliver(Event{m_event[0], m_event[1], m_event[2], m_event[3], m_event[4], m_event[5]});
@@ -160,6 +163,7 @@ void WebHost::RunLoop(Done&& done) {
 
 double WebHost::DeliverDueTimers() {
   double next = -1;
+  m_ticked = false;
   if (m_hidden) return next;
   // Levels may come and go while a tick runs: index, do not iterate.
   for (std::size_t w = 0; w < m_windows.size(); ++w) {
@@ -173,7 +177,10 @@ double WebHost::DeliverDueTimers() {
         if (now - timer.due >= timer.period) timer.due = now;
         timer.due += timer.period;
         const unsigned id = timer.id;
-        if (!window.dialog->IsEnding()) window.dialog->DispatchTimer(id);
+        if (!window.dialog->IsEnding()) {
+          window.dialog->DispatchTimer(id);
+          m_ticked = true;
+        }
         if (w >= m_windows.size() || t >= m_windows[w]->timers.size()) continue;
       }
       const double left = std::max(0.0, m_windows[w]->timers[t].due - emscripten_get_now());
@@ -262,6 +269,7 @@ void WebHost::DeliverMouse(Window& window, const Event& event) {
 
 void WebHost::DeliverInstrumentEvent(Window& window, const Event& event) {
   if (event.kind == page_event::kInstrumentFocus) {
+    window.focusedInstrument = event.a;
     window.dialog->DispatchInstrumentFocus(event.a);
   } else {
     window.dialog->DispatchInstrumentKey(event.a, event.b, static_cast<unsigned>(event.c));
@@ -283,25 +291,31 @@ std::string TableText(const std::vector<std::vector<std::string>>& table) {
 }
 }  // namespace
 
-void WebHost::ShowInstruments() {
+void WebHost::ShowInstruments(bool afterTicksOnly) {
+  const double now = emscripten_get_now();
   for (std::size_t w = 0; w < m_windows.size(); ++w) {
     Window& window = *m_windows[w];
     if (window.dialog->IsEnding()) continue;
-    std::vector<Instrument> now = window.dialog->Instruments();
+    if (afterTicksOnly && window.focusedInstrument < 0 &&
+        now - window.instrumentsSent < kTickInstrumentPeriod) {
+      continue;
+    }
+    window.instrumentsSent = now;
+    std::vector<Instrument> current = window.dialog->Instruments();
     // Most ticks change nothing, or only the ball: the page hears of the
     // instruments that changed, nothing else.
-    for (std::size_t i = 0; i < now.size(); ++i) {
-      if (i < window.instruments.size() && window.instruments[i] == now[i]) continue;
-      const Instrument& it = now[i];
+    for (std::size_t i = 0; i < current.size(); ++i) {
+      if (i < window.instruments.size() && window.instruments[i] == current[i]) continue;
+      const Instrument& it = current[i];
       lab_page_set_instrument(window.level, static_cast<int>(i), it.id, static_cast<int>(it.role),
                               it.rect.left, it.rect.top, it.rect.Width(), it.rect.Height(),
                               it.name.c_str(), it.state.c_str(), it.checked ? 1 : 0,
                               TableText(it.table).c_str(), it.summary.c_str());
     }
-    if (now.size() < window.instruments.size()) {
-      lab_page_keep_instruments(window.level, static_cast<int>(now.size()));
+    if (current.size() < window.instruments.size()) {
+      lab_page_keep_instruments(window.level, static_cast<int>(current.size()));
     }
-    window.instruments = std::move(now);
+    window.instruments = std::move(current);
   }
 }
 

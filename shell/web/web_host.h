@@ -91,8 +91,12 @@ class WebHost : public WindowHost {
     std::vector<Timer> timers;
     int menuItems = 0;
     RightButtonRouter rightButton;
-    // The instruments as the page shows them now (Dialog::Instruments).
+    // The instruments as the page shows them now (Dialog::Instruments),
+    // when they were last sent (ms on the page's clock), and the one that
+    // has the keyboard's focus (-1: none).
     std::vector<Instrument> instruments;
+    double instrumentsSent = 0;
+    int focusedInstrument = -1;
   };
   struct Event {
     int kind, level, a, b, c, d;
@@ -107,11 +111,18 @@ class WebHost : public WindowHost {
   // Delivers every timer that is due; the time until the next one is due
   // (negative: none runs).
   double DeliverDueTimers();
+  // Whether the last DeliverDueTimers dispatched a tick.
+  bool m_ticked = false;
   void Deliver(const Event& event);
   void DeliverMouse(Window& window, const Event& event);
   // Sends the page the instruments of every window that changed since it
-  // last did: after each event and tick, so the page never shows an old state.
-  void ShowInstruments();
+  // last did. After an event always, so that what the student did is heard
+  // at once. After ticks alone (a swinging ball changes its place and depth
+  // at each one) only a few times a second, unless an instrument has the
+  // focus and its mark must follow it: a screen reader reads a state at
+  // most that old, and a running lab does not rebuild the descriptions and
+  // the page's layout twenty times a second for nobody.
+  void ShowInstruments(bool afterTicksOnly = false);
   void DeliverInstrumentEvent(Window& window, const Event& event);
 
   std::vector<std::unique_ptr<Window>> m_windows;  // outermost first
