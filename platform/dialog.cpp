@@ -154,14 +154,37 @@ void Dialog::Default() {
 void Dialog::EraseIconBackground(CDC& dc) { dc.FillSolidRect(GetClientRect(), kDialogBackground); }
 
 void Dialog::SurfaceChanged(const CRect& rect) {
+  if (m_painting > 0) {
+    m_paintChanges.push_back(rect);
+    return;
+  }
   if (HasWindowHost()) GetWindowHost().SurfaceChanged(*this, rect);
 }
 
+void Dialog::ReportPaintChanges() {
+  std::vector<CRect> changes;
+  changes.swap(m_paintChanges);
+  const auto within = [](const CRect& inner, const CRect& outer) {
+    return outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+  };
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    bool covered = false;
+    for (std::size_t j = 0; j < changes.size() && !covered; ++j) {
+      // Of two equal rectangles the first is reported.
+      covered = j != i && within(changes[i], changes[j]) && (j < i || changes[i] != changes[j]);
+    }
+    if (!covered && HasWindowHost()) GetWindowHost().SurfaceChanged(*this, changes[i]);
+  }
+}
+
 void Dialog::PresentNow() {
+  ReportPaintChanges();
   if (HasWindowHost()) GetWindowHost().PresentNow(*this);
 }
 
 void Dialog::HoldWindow(unsigned milliseconds) {
+  ReportPaintChanges();
   if (HasWindowHost()) GetWindowHost().HoldWindow(*this, milliseconds);
 }
 
@@ -193,7 +216,9 @@ void Dialog::Handle(Message message, Handler&& handler) {
 }
 
 void Dialog::DispatchPaint() {
+  ++m_painting;
   Handle(Message::Paint, [this] { OnPaint(); });
+  if (--m_painting == 0) ReportPaintChanges();
 }
 
 void Dialog::DispatchTimer(unsigned id) {

@@ -169,6 +169,10 @@ class Dialog : private SurfaceListener {
   void SurfaceChanged(const CRect& rect) override;
   void PresentNow() override;
   void HoldWindow(unsigned milliseconds) override;
+  // Reports the changes a paint kept back, less those that lie inside
+  // another: a paint that fills the window and then draws on most of it
+  // puts the window on the screen once, not once and then nearly again.
+  void ReportPaintChanges();
   template <typename Handler>
   void Handle(Message message, Handler&& handler);
 
@@ -181,6 +185,11 @@ class Dialog : private SurfaceListener {
   Message m_current = Message::None;
   unsigned m_currentSysCommand = 0;
   int m_focusedInstrument = -1;
+  // Paints under way, and the changes they reported meanwhile (the window
+  // is shown as the paint leaves it, at its end or when it asks to be
+  // shown).
+  int m_painting = 0;
+  std::vector<CRect> m_paintChanges;
 };
 
 // A device context of a dialog's client area, released at the end of its

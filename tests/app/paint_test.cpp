@@ -174,3 +174,17 @@ TEST_F(PaintTest, ATickReportsTheBallAndTheRunningDisplayApart) {
 }
 
 }  // namespace
+
+namespace {
+
+// A full paint first fills the whole window and then draws on most of it:
+// the window goes to the screen once, as one rectangle.
+TEST_F(PaintTest, AFullPaintReportsTheWindowOnce) {
+  host->TakeChanged(dlg);
+  host->Paint(dlg);
+  const std::vector<CRect> parts = host->TakeChangedParts(dlg);
+  ASSERT_EQ(parts.size(), 1u);
+  EXPECT_EQ(parts[0], CRect(0, 0, dlg.GetSurface().Width(), dlg.GetSurface().Height()));
+}
+
+}  // namespace
