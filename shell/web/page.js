@@ -971,60 +971,10 @@ var LabPage = (function () {
 })();
 
 // --- loading ------------------------------------------------------------------------
-// The WebAssembly travels in the page gzipped, as base64 data
-// (script#lab-program, after this script). Once the page is parsed, the
-// browser decodes it natively (a fetch of a data URL), unpacks it
-// (DecompressionStream) and compiles it as it streams in, away from the
-// page's thread; the program starts in a task of its own. Nothing here
-// blocks the page for long: the title picture stays live.
-var LabLoad = (function () {
-  'use strict';
-
-  function parsed() {
-    return new Promise(function (resolve) {
-      if (document.readyState !== 'loading') resolve();
-      else document.addEventListener('DOMContentLoaded', function () { resolve(); });
-    });
-  }
-
-  function programUrl() {
-    var data = document.getElementById('lab-program');
-    if (data === null) throw new Error('the page holds no program');
-    var url = 'data:application/octet-stream;base64,' + data.textContent.trim();
-    data.remove();
-    return url;
-  }
-
-  // The program's bytes as a response that a compiler can stream.
-  function unpacked(url) {
-    if (typeof DecompressionStream !== 'function') {
-      return Promise.reject(new Error('this browser cannot unpack the program'));
-    }
-    return fetch(url).then(function (packed) {
-      return new Response(packed.body.pipeThrough(new DecompressionStream('gzip')),
-                          {headers: {'Content-Type': 'application/wasm'}});
-    });
-  }
-
-  function instantiate(imports) {
-    return parsed().then(programUrl).then(function (url) {
-      if (typeof WebAssembly.instantiateStreaming === 'function') {
-        return WebAssembly.instantiateStreaming(unpacked(url), imports).catch(function () {
-          // A browser that will not compile a made-up response as it streams.
-          return unpacked(url).then(function (r) { return r.arrayBuffer(); })
-              .then(function (bytes) { return WebAssembly.instantiate(bytes, imports); });
-        });
-      }
-      return unpacked(url).then(function (r) { return r.arrayBuffer(); })
-          .then(function (bytes) { return WebAssembly.instantiate(bytes, imports); });
-    });
-  }
-
-  return {instantiate: instantiate};
-})();
-
+// The program was compiled as the page was read (LabProgram, in the page
+// before this script); it is joined to the page's calls here.
 Module['instantiateWasm'] = function (imports, receive) {
-  LabLoad.instantiate(imports).then(function (result) {
+  LabProgram.instantiate(imports).then(function (result) {
     receive(result.instance, result.module);
   }, function (e) {
     console.error('The lab could not start: ' + e);

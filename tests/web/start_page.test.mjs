@@ -14,13 +14,14 @@ startForTests((b, s) => {
   server = s;
 });
 
-// Holds the program's WebAssembly back until the test lets it go.
+// Holds the program back (compiled or not, it is not started) until the
+// test lets it go.
 const HOLD_PROGRAM = () => {
-  const instantiate = WebAssembly.instantiateStreaming;
+  const instantiate = WebAssembly.instantiate;
   let release;
   const held = new Promise((resolve) => { release = resolve; });
   window.labTestRelease = release;
-  WebAssembly.instantiateStreaming = (...a) => held.then(() => instantiate(...a));
+  WebAssembly.instantiate = (...a) => held.then(() => instantiate(...a));
 };
 
 async function shot(page, selector) {
