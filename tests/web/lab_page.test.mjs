@@ -533,6 +533,35 @@ describe('the keyboard, screen readers and any screen', () => {
     await page.closeAll();
   });
 
+  test('the focused ball\'s mark is where the ball is at every tick while it swings', async () => {
+    const page = await openPage(browser, server.url);
+    await enterLab(page, {byKey: true});
+    const ball = instrument(INSTRUMENT.ball);
+    await tabTo(page, ball);
+    for (const k of ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowRight', ' ']) {
+      await page.keyboard.press(k);
+    }
+    // Each sample reads the model and the mark in one task, between ticks.
+    const box = LAYOUT.simulationBox;
+    const perMetre = box.height / (LAYOUT.boxWorld.top - LAYOUT.boxWorld.bottom);
+    const moved = new Set();
+    for (let i = 0; i < 12; i++) {
+      await sleep(70);
+      const [ballAt, markAt] = await page.$eval(ball, (e, b, m) => {
+        const canvas = e.closest('.lab-window').querySelector('canvas').getBoundingClientRect();
+        const r = e.getBoundingClientRect();
+        return [[b.left + b.width / 2 + Module._lab_ball(0) * m, b.top - Module._lab_ball(1) * m],
+                [r.left + r.width / 2 - canvas.left, r.top + r.height / 2 - canvas.top]];
+      }, box, perMetre);
+      moved.add(Math.round(ballAt[0]));
+      assert.ok(Math.hypot(ballAt[0] - markAt[0], ballAt[1] - markAt[1]) <= 2,
+                `ball at ${ballAt}, its mark at ${markAt}`);
+    }
+    assert.ok(moved.size > 3, 'the ball swung');
+    assert.deepEqual(page.errors, []);
+    await page.closeAll();
+  });
+
   test('axe-core\'s WCAG 2.1 A and AA rules and Chromium\'s accessibility tree', async () => {
     const page = await openPage(browser, server.url);
     await waitForTitle(page, 1);
