@@ -39,6 +39,11 @@ while [ $# -gt 0 ]; do
   esac
 done
 
+# What the build and the page's benchmark need (Debian packages, the
+# browser tools pinned in tests/web), as for the tests: a fresh clone
+# measures everything.
+scripts/install-deps.sh
+
 build=${LAB_BENCH_BUILD_DIR:-build/bench}
 results=$build/bench-results
 jobs=$(nproc)
