@@ -17,12 +17,11 @@ CRect ClipToSurface(const Surface& surface, const CRect& rect) {
 namespace {
 // One row: each 0x00RRGGBB pixel as the bytes R, G, B, 255. On a
 // little-endian machine (WebAssembly is one) a pixel is one 32-bit store,
-// 0xFFBBGGRR, rather than four byte stores.
+// 0xFFBBGGRR, and in WebAssembly four pixels are reordered with one
+// shuffle.
 void CopyRowRgba(const std::uint32_t* from, int count, std::uint8_t* to) {
   int x = 0;
 #if defined(__wasm_simd128__)
-  // Four pixels at a time: their bytes B, G, R, 0 reordered to R, G, B and
-  // the alpha set.
   const v128_t alpha = wasm_i32x4_splat(static_cast<int>(0xFF000000u));
   for (; x + 4 <= count; x += 4, to += 16) {
     const v128_t bgr = wasm_v128_load(from + x);
@@ -50,20 +49,18 @@ void CopyRowRgba(const std::uint32_t* from, int count, std::uint8_t* to) {
 }
 }  // namespace
 
-CRect CopyRgba(const Surface& surface, const CRect& rect, std::vector<std::uint8_t>& out) {
-  const CRect clipped = ClipToSurface(surface, rect);
-  if (clipped.IsRectEmpty()) {
-    out.clear();
-    return clipped;
-  }
-  // Sized without clearing first (a clear then a resize fills every byte
-  // with zeros only to overwrite it) and written through a pointer: a
-  // push_back a byte cost more than the canvas's own copy of the pixels.
-  const int width = clipped.Width();
-  out.resize(static_cast<std::size_t>(width) * clipped.Height() * 4);
-  std::uint8_t* to = out.data();
-  for (int y = clipped.top; y < clipped.bottom; ++y, to += width * 4) {
-    CopyRowRgba(surface.Row(y) + clipped.left, width, to);
+CRect UpdateRgbaImage(const Surface& surface, const CRect& rect, std::vector<std::uint8_t>& image) {
+  const std::size_t stride = static_cast<std::size_t>(surface.Width()) * 4;
+  const std::size_t size = stride * static_cast<std::size_t>(surface.Height());
+  // A new image (or one of another size) is written whole.
+  const bool fresh = image.size() != size;
+  if (fresh) image.resize(size);
+  const CRect clipped =
+      ClipToSurface(surface, fresh ? CRect(0, 0, surface.Width(), surface.Height()) : rect);
+  for (int y = clipped.top; y < clipped.bottom; ++y) {
+    CopyRowRgba(surface.Row(y) + clipped.left, clipped.Width(),
+                image.data() + stride * static_cast<std::size_t>(y) +
+                    static_cast<std::size_t>(clipped.left) * 4);
   }
   return clipped;
 }

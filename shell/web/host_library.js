@@ -65,9 +65,8 @@ mergeInto(LibraryManager.library, {
   lab_page_set_icon: function (argb, size) {
     LabPage.setIcon(LabPage.rgbaOf(HEAPU32, argb >> 2, size * size, true), size);
   },
-  lab_page_present: function (level, rgba, x, y, width, height) {
-    LabPage.present(level, new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), x, y,
-                    width, height);
+  lab_page_present: function (level, image, imageWidth, imageHeight, x, y, width, height) {
+    LabPage.present(level, HEAPU8.buffer, image, imageWidth, imageHeight, x, y, width, height);
   },
   lab_page_next_event: function (out) {
     var event = LabPage.nextEvent();

@@ -373,10 +373,20 @@ var LabPage = (function () {
 
   // --- the surface ------------------------------------------------------------------
 
-  function present(level, rgba, x, y, width, height) {
+  // The window's image lies in the program's memory (memory, from byte
+  // `at`); the page keeps one ImageData over it, made again only when the
+  // memory or the image moves, and puts just the changed rectangle.
+  function present(level, memory, at, imageWidth, imageHeight, x, y, width, height) {
     var w = windows[level];
     if (!w) return;
-    w.context.putImageData(new ImageData(rgba, width, height), x, y);
+    var image = w.image;
+    if (!image || image.data.buffer !== memory || w.imageAt !== at ||
+        image.width !== imageWidth || image.height !== imageHeight) {
+      image = w.image = new ImageData(
+          new Uint8ClampedArray(memory, at, imageWidth * imageHeight * 4), imageWidth, imageHeight);
+      w.imageAt = at;
+    }
+    w.context.putImageData(image, 0, 0, x, y, width, height);
     if (firstFrame < 0) firstFrame = performance.now();
   }
 

@@ -55,8 +55,10 @@ char* lab_page_read_state(const char* name);
 int lab_page_write_state(const char* name, const char* text);
 
 // --- pixels ------------------------------------------------------------------
-// Copies a rectangle of RGBA bytes (width x height) onto the window's canvas.
-void lab_page_present(int level, const std::uint8_t* rgba, int x, int y, int width, int height);
+// Puts a rectangle of the window's image (RGBA bytes, imageWidth x
+// imageHeight, kept by the host) onto the window's canvas.
+void lab_page_present(int level, const std::uint8_t* image, int imageWidth, int imageHeight, int x,
+                      int y, int width, int height);
 
 // --- events --------------------------------------------------------------------
 // Takes the oldest queued event into out[0..5]; 0 when there is none.

@@ -401,13 +401,15 @@ void WebHost::SetIcon(Dialog&, const Icon* icon, bool big) {
 // --- the surface -------------------------------------------------------------------
 
 void WebHost::SurfaceChanged(Dialog& dialog, const CRect& changed) {
-  const Window* window = WindowOf(dialog);
+  Window* window = WindowOf(dialog);
   if (window == nullptr || !m_presenting) return;
-  // Only the changed rectangle goes to the canvas, as the canvas's bytes.
-  const CRect rect = CopyRgba(dialog.GetSurface(), changed, m_staging);
+  // Only the changed rectangle is turned into the canvas's bytes, in the
+  // window's image, and only it goes to the canvas.
+  const Surface& surface = dialog.GetSurface();
+  const CRect rect = UpdateRgbaImage(surface, changed, window->image);
   if (rect.IsRectEmpty()) return;
-  lab_page_present(window->level, m_staging.data(), rect.left, rect.top, rect.Width(),
-                   rect.Height());
+  lab_page_present(window->level, window->image.data(), surface.Width(), surface.Height(),
+                   rect.left, rect.top, rect.Width(), rect.Height());
 }
 
 void WebHost::PresentNow(Dialog&) {

@@ -97,6 +97,9 @@ class WebHost : public WindowHost {
     std::vector<Instrument> instruments;
     double instrumentsSent = 0;
     int focusedInstrument = -1;
+    // The surface as the canvas's bytes, kept up to date a changed
+    // rectangle at a time.
+    std::vector<std::uint8_t> image;
   };
   struct Event {
     int kind, level, a, b, c, d;
@@ -126,7 +129,6 @@ class WebHost : public WindowHost {
   void DeliverInstrumentEvent(Window& window, const Event& event);
 
   std::vector<std::unique_ptr<Window>> m_windows;  // outermost first
-  std::vector<std::uint8_t> m_staging;             // RGBA bytes of one rectangle
   std::string m_applicationName;
   double m_start = 0;
   bool m_hidden = false;

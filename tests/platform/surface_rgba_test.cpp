@@ -1,4 +1,5 @@
-// A surface's pixels copied out as R, G, B, A bytes, clipped to the surface.
+// A surface kept as R, G, B, A bytes, a rectangle at a time, clipped to the
+// surface.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -16,32 +17,37 @@ struct RgbaRow {
 };
 void PrintTo(const RgbaRow& row, std::ostream* os) { *os << row.name; }
 
-class CopyRgbaTest : public ::testing::TestWithParam<RgbaRow> {};
+class RgbaImageTest : public ::testing::TestWithParam<RgbaRow> {};
 
-// Each pixel of a 6 x 4 surface has its own colour: red x * 40, green
-// y * 60, blue x + y.
-TEST_P(CopyRgbaTest, CopiesTheClippedRectangleRowByRow) {
+// Each pixel of a 6 x 4 surface has its own colour: red x * 40 + shade,
+// green y * 60, blue x + y. The image is made from the surface of shade 0;
+// then every pixel changes (shade 1) and only the asked rectangle is
+// written again.
+TEST_P(RgbaImageTest, WritesTheClippedRectangleInPlace) {
   const RgbaRow& row = GetParam();
   Surface surface(6, 4, RGB(0, 0, 0));
+  const auto paint = [&surface](int shade) {
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < 6; ++x) surface.SetPixel(x, y, RGB(x * 40 + shade, y * 60, x + y));
+  };
+  paint(0);
+  std::vector<std::uint8_t> image(3, 7);
+  ASSERT_EQ(UpdateRgbaImage(surface, row.asked, image), CRect(0, 0, 6, 4)) << "a new image";
+  ASSERT_EQ(image.size(), 6u * 4u * 4u);
+  paint(1);
+  EXPECT_EQ(UpdateRgbaImage(surface, row.asked, image), row.copied);
   for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 6; ++x) surface.SetPixel(x, y, RGB(x * 40, y * 60, x + y));
-  std::vector<std::uint8_t> bytes(3, 7);
-  EXPECT_EQ(CopyRgba(surface, row.asked, bytes), row.copied);
-  ASSERT_EQ(bytes.size(), row.copied.IsRectEmpty() ? 0u
-                                                   : static_cast<std::size_t>(row.copied.Width()) *
-                                                         row.copied.Height() * 4);
-  std::size_t i = 0;
-  for (int y = row.copied.top; y < row.copied.bottom && !row.copied.IsRectEmpty(); ++y)
-    for (int x = row.copied.left; x < row.copied.right; ++x, i += 4) {
-      EXPECT_EQ(bytes[i], x * 40);
-      EXPECT_EQ(bytes[i + 1], y * 60);
-      EXPECT_EQ(bytes[i + 2], x + y);
-      EXPECT_EQ(bytes[i + 3], 255);
+    for (int x = 0; x < 6; ++x) {
+      const std::size_t i = static_cast<std::size_t>(y * 6 + x) * 4;
+      EXPECT_EQ(image[i], x * 40 + (row.copied.PtInRect({x, y}) ? 1 : 0)) << x << "," << y;
+      EXPECT_EQ(image[i + 1], y * 60);
+      EXPECT_EQ(image[i + 2], x + y);
+      EXPECT_EQ(image[i + 3], 255);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, CopyRgbaTest,
+    Rows, RgbaImageTest,
     ::testing::Values(RgbaRow{"Whole", CRect(0, 0, 6, 4), CRect(0, 0, 6, 4)},
                       RgbaRow{"Inside", CRect(2, 1, 4, 3), CRect(2, 1, 4, 3)},
                       RgbaRow{"OnePixel", CRect(5, 3, 6, 4), CRect(5, 3, 6, 4)},
