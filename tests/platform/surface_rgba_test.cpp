@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RgbaRow{"Whole", CRect(0, 0, 6, 4), CRect(0, 0, 6, 4)},
                       RgbaRow{"Inside", CRect(2, 1, 4, 3), CRect(2, 1, 4, 3)},
                       RgbaRow{"OnePixel", CRect(5, 3, 6, 4), CRect(5, 3, 6, 4)},
+                      RgbaRow{"OddWidth", CRect(1, 0, 4, 2), CRect(1, 0, 4, 2)},
                       RgbaRow{"OverTheTopLeft", CRect(-3, -2, 2, 2), CRect(0, 0, 2, 2)},
                       RgbaRow{"OverTheBottomRight", CRect(4, 2, 90, 90), CRect(4, 2, 6, 4)},
                       RgbaRow{"Huge", CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), CRect(0, 0, 6, 4)},
