@@ -98,11 +98,6 @@ long long Area(const CRect& r) { return static_cast<long long>(r.Width()) * r.He
 long long Waste(const CRect& a, const CRect& b) {
   return Area(UnionRects(a, b)) - Area(a) - Area(b);
 }
-
-bool Contains(const CRect& outer, const CRect& inner) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
-}
 }  // namespace
 
 void CDC::Touch(const CRect& rect) {
@@ -110,7 +105,7 @@ void CDC::Touch(const CRect& rect) {
   if (clipped.IsRectEmpty()) return;
   m_changed = UnionRects(m_changed, clipped);
   // Most changes fall where the last one did (a line's pixels, a glyph's).
-  if (m_partCount > 0 && Contains(m_parts[m_lastPart], clipped)) return;
+  if (m_partCount > 0 && RectContains(m_parts[m_lastPart], clipped)) return;
   AddPart(clipped);
 }
 

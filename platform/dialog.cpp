@@ -164,15 +164,12 @@ void Dialog::SurfaceChanged(const CRect& rect) {
 void Dialog::ReportPaintChanges() {
   std::vector<CRect> changes;
   changes.swap(m_paintChanges);
-  const auto within = [](const CRect& inner, const CRect& outer) {
-    return outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-  };
   for (std::size_t i = 0; i < changes.size(); ++i) {
     bool covered = false;
     for (std::size_t j = 0; j < changes.size() && !covered; ++j) {
       // Of two equal rectangles the first is reported.
-      covered = j != i && within(changes[i], changes[j]) && (j < i || changes[i] != changes[j]);
+      covered =
+          j != i && RectContains(changes[j], changes[i]) && (j < i || changes[i] != changes[j]);
     }
     if (!covered && HasWindowHost()) GetWindowHost().SurfaceChanged(*this, changes[i]);
   }

@@ -56,6 +56,12 @@ constexpr CRect IntersectRects(const CRect& a, const CRect& b) {
   return r;
 }
 
+// Whether every point of inner lies in outer (edges included).
+constexpr bool RectContains(const CRect& outer, const CRect& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
 // The smallest rectangle holding both; an empty operand is ignored.
 constexpr CRect UnionRects(const CRect& a, const CRect& b) {
   if (a.IsRectEmpty()) return b;
