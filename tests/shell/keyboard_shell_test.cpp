@@ -10,6 +10,7 @@
 
 #include "app/lab_app.h"
 #include "app/lab_dlg.h"
+#include "platform/runtime.h"
 #include "res/resource_ids.h"
 #include "shell/qt/client_area.h"
 #include "shell/qt/template_style.h"
@@ -24,9 +25,9 @@ constexpr PictureRegion kOutsideTheBox{CRect(0, 0, 690, 438), kBox};
 
 // Where the focus is: "i<id>" for an instrument, "c<id>" for a control.
 std::string FocusOf() {
-  if (Lab().FocusedInstrument() >= 0) return "i" + std::to_string(Lab().FocusedInstrument());
+  if (Lab().FocusedInstrument() >= 0) return Format("i%d", Lab().FocusedInstrument());
   const QWidget* focus = QApplication::focusWidget();
-  return focus != nullptr ? "c" + std::to_string(focus->property("controlId").toInt()) : "none";
+  return focus != nullptr ? Format("c%d", focus->property("controlId").toInt()) : "none";
 }
 
 void Tab(DialogWindow& w, bool shift = false) {
