@@ -150,7 +150,7 @@ void CLabDlg::OnTimer(unsigned) {
   if (!m_dragging) {
     for (int i = 0; i < physical::kStepsPerTick; ++i) m_pendulum.Step();
     m_pendulum.Erase(dc, m_traceMode);
-    m_pendulum.Draw(dc);
+    DrawBall(dc);
   }
   m_clock += physical::kTickSeconds;
   m_stopwatch.SetClock(m_clock);
@@ -175,6 +175,11 @@ int CLabDlg::CountForPeriod() {
 void CLabDlg::ShowMessage(const std::string& text) {
   m_message = text;
   UpdateData(false);
+}
+
+void CLabDlg::DrawBall(CDC& dc) {
+  m_pendulum.ApplyWalls();
+  m_pendulum.Draw(dc);
 }
 
 void CLabDlg::RepaintSimulationBox(CDC& dc) {

@@ -128,6 +128,9 @@ class CLabDlg : public Dialog {
 
  private:
   void RepaintSimulationBox(CDC& dc);
+  // The ball where a tick or a handler has moved it: the walls once, then
+  // its picture. A repaint of the window draws it without either.
+  void DrawBall(CDC& dc);
   void PressInSimulationBox(CDC& dc, unsigned flags, CPoint point);
   void ShowMessage(const std::string& text);
   int CountForPeriod();

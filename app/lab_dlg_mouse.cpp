@@ -24,7 +24,7 @@ void CLabDlg::OnLButtonDown(unsigned flags, CPoint point) {
     m_radius = BallRadiusFromMass(m_mass);
     m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
     RepaintSimulationBox(dc);
-    m_pendulum.Draw(dc);
+    DrawBall(dc);
     ShowMessage(Format(kMassMessage, m_mass));
   }
 
@@ -63,7 +63,7 @@ void CLabDlg::PressInSimulationBox(CDC& dc, unsigned flags, CPoint point) {
   m_pendulum.SetTimeStep(0.001);  // also ends a frozen throw
   RepaintSimulationBox(dc);
   m_pendulum.MouseAction(point.x, point.y, "izq", static_cast<int>(flags));
-  m_pendulum.Draw(dc);
+  DrawBall(dc);
   m_dragging = true;
 }
 
@@ -75,7 +75,7 @@ void CLabDlg::OnMouseMove(unsigned flags, CPoint point) {
   if (m_simBox.Contains(point.x, point.y)) {
     m_pendulum.Erase(dc, false);
     m_pendulum.MouseAction(point.x, point.y, "izq", static_cast<int>(flags));
-    m_pendulum.Draw(dc);
+    DrawBall(dc);
   } else {
     // Leaving the box lets the ball go, at rest where it was last placed.
     m_dragging = false;
@@ -88,7 +88,7 @@ void CLabDlg::OnLButtonUp(unsigned flags, CPoint point) {
   CClientDC dc(this);
   m_pendulum.Erase(dc, false);
   m_pendulum.MouseAction(point.x, point.y, "izq", static_cast<int>(flags));
-  m_pendulum.Draw(dc);
+  DrawBall(dc);
 }
 
 bool CLabDlg::OwnsRightButton(CPoint point) const { return m_simBox.Contains(point.x, point.y); }
@@ -99,7 +99,7 @@ void CLabDlg::OnRButtonDown(unsigned, CPoint point) {
   m_pendulum.SetTimeStep(0);  // frozen while the throw is aimed
   RepaintSimulationBox(dc);
   m_pendulum.MouseAction(point.x, point.y, "der", 0);
-  m_pendulum.Draw(dc);
+  DrawBall(dc);
 }
 
 void CLabDlg::OnRButtonUp(unsigned, CPoint point) {
@@ -108,5 +108,5 @@ void CLabDlg::OnRButtonUp(unsigned, CPoint point) {
   m_pendulum.SetTimeStep(0.001);
   RepaintSimulationBox(dc);
   m_pendulum.MouseAction(point.x, point.y, "der", 1);
-  m_pendulum.Draw(dc);
+  DrawBall(dc);
 }

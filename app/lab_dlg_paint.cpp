@@ -1,7 +1,8 @@
 // The main window's picture: a black background with framed panels for the
 // simulation box, the stopwatch, the weights rack and the graph. Every paint
 // redraws the whole picture, and from three points on writes the fit's
-// message again.
+// message again. A paint moves nothing: the ball is drawn where it was last
+// drawn, and only the message line is written, never the count box.
 #include "app/lab_dlg.h"
 #include "experiment/graph_panel.h"
 #include "res/lab_colours.h"
@@ -56,7 +57,7 @@ void CLabDlg::OnPaint() {
   m_simBox.DrawBox(dc, true, kBoxOutline, true, kPanelBlue);
   m_simBox.DrawBevel(dc, kSunken);
 
-  m_pendulum.Draw(dc);
+  m_pendulum.Redraw(dc);
 
   m_panel.SetRect(layout::kWeightsPanel.Rect());
   m_panel.DrawBox(dc, false, 0, true, kBlack);
@@ -71,7 +72,12 @@ void CLabDlg::DrawGraphPanel(CDC& dc) {
   // From three points on, the line's slope and k (or that there is no line)
   // replace whatever the message line showed; with fewer the line keeps
   // its text.
+  // Only the message line: the count box keeps whatever the student is
+  // typing in it. Every other caller has just shown a message with the
+  // dialog's whole data.
   const std::string message =
       FitMessage(DrawGraph(dc, m_panel, m_graph, m_pointMass, m_pointT2, m_lastPoint));
-  if (!message.empty()) ShowMessage(message);
+  if (message.empty()) return;
+  m_message = message;
+  GetDlgItem(IDC_MESSAGE).SetWindowText(m_message);
 }

@@ -63,7 +63,7 @@ void CLabDlg::OnRestoreSeries() {
       UseStringCode(restoredCode);
       m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
       RepaintSimulationBox(dc);
-      m_pendulum.Draw(dc);
+      DrawBall(dc);
     }
     KeepSeries();
     UpdateReportMenu();

@@ -18,7 +18,7 @@ void CLabDlg::StartSeries(const std::string& code) {
     UseStringCode(code);
     m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
     RepaintSimulationBox(dc);
-    m_pendulum.Draw(dc);
+    DrawBall(dc);
     ShowMessage(kNewSeriesMessage);
     ResetGraphWorld(m_graph);
     // A table that held points is kept as the previous series, with the

@@ -51,7 +51,7 @@ class CPlotArea {
   CPoint WorldToScreen(double x, double y) const;
   void ScreenToWorld(int px, int py, double& x, double& y) const;
   bool InWorld(double x, double y) const;
-  void DrawDisc(CDC& dc, double x, double y, double radius);
+  void DrawDisc(CDC& dc, double x, double y, double radius) const;
   void MakeGrid(double xStep, double verticalAnchor, double upFraction, double downFraction,
                 double yStep, double horizontalAnchor, double leftFraction, double rightFraction);
   void DrawGrid(CDC& dc, bool border);
@@ -68,7 +68,7 @@ class CPlotArea {
   void DrawXTitle(CDC& dc, std::string text, bool italic);
   void DrawYTitle(CDC& dc, std::string text, bool italic);
   void DrawYTitleSmall(CDC& dc, std::string text, bool italic);
-  bool DrawClippedSegment(CDC& dc, double x1, double y1, double x2, double y2, Segment& out);
+  bool DrawClippedSegment(CDC& dc, double x1, double y1, double x2, double y2, Segment& out) const;
 
   // Read access for owners and tests.
   int Left() const { return m_left; }

@@ -21,7 +21,7 @@ struct FoundPoints {
 }  // namespace
 
 bool CPlotArea::DrawClippedSegment(CDC& dc, double x1, double y1, double x2, double y2,
-                                   Segment& out) {
+                                   Segment& out) const {
   FoundPoints found;
   if (InWorld(x1, y1)) found.Add(WorldToScreen(x1, y1));
   if (InWorld(x2, y2)) found.Add(WorldToScreen(x2, y2));

@@ -65,7 +65,7 @@ bool CPlotArea::InWorld(double x, double y) const {
   return true;
 }
 
-void CPlotArea::DrawDisc(CDC& dc, double x, double y, double radius) {
+void CPlotArea::DrawDisc(CDC& dc, double x, double y, double radius) const {
   const CPoint a = WorldToScreen(x - radius, y - radius);
   const CPoint b = WorldToScreen(x + radius, y + radius);
   dc.Ellipse(a.x, a.y, b.x, b.y);

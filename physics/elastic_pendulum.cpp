@@ -95,6 +95,12 @@ void CElasticPendulum::Setup(double mass, double radius, double k, double natura
 
   m_pressX = m_x;
   m_pressY = m_y;
+  // The start is where the ball is drawn next: a repaint before the first
+  // tick shows it there, and the first tick wipes it from there.
+  m_drawnX = m_x;
+  m_drawnY = m_y;
+  m_drawnVx = m_vx;
+  m_drawnVy = m_vy;
 
   m_bgPen.DeleteObject();
   m_bgPen.CreatePen(PS_SOLID, 1, kPanelBlue);

@@ -9,8 +9,9 @@
 //
 // The ball lives in the box of 200 x 400 pixels at (20, 20) showing x from
 // -0.25 to 0.25 m and y from -1.0 to 0 m (400 pixels per metre). Walls with
-// restitution 0.5 are applied once per drawing; the left button places the
-// ball, the right one throws it.
+// restitution 0.5 are applied once per tick, after its integration steps
+// and before the ball is drawn; the left button places the ball, the right
+// one throws it. Drawing never moves the ball.
 #pragma once
 
 #include <string_view>
@@ -25,15 +26,22 @@ class CElasticPendulum : public CParticle {
   void Setup(double mass, double radius, double k, double naturalLength, double g, double damping);
   void ComputeAcceleration() override;
 
-  // Applies the walls, draws the string and the ball, records the drawn state.
+  // Draws the string and the ball at the current state and records it as
+  // the drawn state (what Erase wipes, and the floor's free fall starts from).
   void Draw(CDC& dc);
+  // Draws the string and the ball again where they were last drawn (or set
+  // up), for a repaint of the window: changes nothing.
+  void Redraw(CDC& dc) const;
   // Wipes the string and ball drawn at the drawn state; in trace mode a
   // moving ball leaves a ring.
   void Erase(CDC& dc, bool traceMode);
   // Places ("izq") or throws ("der", phase 0 press, 1 release) the ball at a
   // pointer position in client pixels.
   void MouseAction(int px, int py, std::string_view key, int phase);
-  // The walls, applied to the current state. Called by Draw only.
+  // The walls of one tick, after its integration steps: Bounce, except right
+  // after a throw's start was marked (that point is inside the walls).
+  void ApplyWalls();
+  // The walls, applied to the current state. Called by ApplyWalls only.
   void Bounce();
 
   bool IsSetUp() const { return m_stringPen.IsValid(); }
@@ -63,4 +71,8 @@ class CElasticPendulum : public CParticle {
   double m_negKOverM = 0.0;  // -k/m, 1/s^2
   double m_kL0OverM = 0.0;   // k L0 / m, m/s^2
   double m_negG = 0.0;       // -g, m/s^2
+
+ private:
+  // The string and the ball with the centre at (x, y), m.
+  void DrawAt(CDC& dc, double x, double y) const;
 };

@@ -7,33 +7,29 @@
 #include "physics/elastic_pendulum.h"
 
 void CElasticPendulum::Draw(CDC& dc) {
+  if (!IsSetUp()) return;
+  DrawAt(dc, m_x, m_y);
+  m_drawnX = m_x;
+  m_drawnY = m_y;
+  m_drawnVx = m_vx;
+  m_drawnVy = m_vy;
+}
+
+void CElasticPendulum::Redraw(CDC& dc) const { DrawAt(dc, m_drawnX, m_drawnY); }
+
+void CElasticPendulum::DrawAt(CDC& dc, double x, double y) const {
   // Without a set-up there are no drawing objects and no box to draw in.
   if (!IsSetUp()) return;
 
   const CPen oldPen = dc.SelectObject(m_stringPen);
   const CBrush oldBrush = dc.SelectObject(m_ballBrush);
-
-  // The walls once per drawing, except right after a throw's start was
-  // marked: that point is already inside the walls.
-  if (m_skipBounce) {
-    m_skipBounce = false;
-  } else {
-    Bounce();
-  }
-
   if (m_k != 0.0) {
     CPlotArea::Segment drawn{};
-    m_box.DrawClippedSegment(dc, m_anchorX, m_anchorY, m_x, m_y, drawn);
+    m_box.DrawClippedSegment(dc, m_anchorX, m_anchorY, x, y, drawn);
   }
-  m_box.DrawDisc(dc, m_x, m_y, m_radius);
-
+  m_box.DrawDisc(dc, x, y, m_radius);
   dc.SelectObject(oldPen);
   dc.SelectObject(oldBrush);
-
-  m_drawnX = m_x;
-  m_drawnY = m_y;
-  m_drawnVx = m_vx;
-  m_drawnVy = m_vy;
 }
 
 void CElasticPendulum::Erase(CDC& dc, bool traceMode) {

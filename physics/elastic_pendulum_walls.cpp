@@ -1,4 +1,4 @@
-// The walls of the simulation box, applied once per drawing.
+// The walls of the simulation box, applied once per tick.
 //
 // The integrator never looks at the walls, so by the time the ball is drawn
 // its centre may have passed a limit during the tick's steps. Each wall puts
@@ -19,6 +19,14 @@ constexpr double kRestSpeed = 0.1;
 // The sideways speed kept per drawing by a ball resting on the floor.
 constexpr double kRollingFactor = 0.95;
 }  // namespace
+
+void CElasticPendulum::ApplyWalls() {
+  if (m_skipBounce) {
+    m_skipBounce = false;
+  } else {
+    Bounce();
+  }
+}
 
 void CElasticPendulum::Bounce() {
   const double e = m_restitution;

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "res/lab_layout.h"
+#include "tests/experiment/lab_actions.h"
 #include "tests/support/golden.h"
 #include "tests/support/lab_fixture.h"
 
@@ -185,6 +188,59 @@ TEST_F(PaintTest, AFullPaintReportsTheWindowOnce) {
   const std::vector<CRect> parts = host->TakeChangedParts(dlg);
   ASSERT_EQ(parts.size(), 1u);
   EXPECT_EQ(parts[0], CRect(0, 0, dlg.GetSurface().Width(), dlg.GetSurface().Height()));
+}
+
+// Everything a paint could disturb: the ball to the last bit, the clock,
+// the stopwatch, the weights, the table, the message line and the count box.
+std::string LabState(CLabDlg& dlg, HeadlessHost& host) {
+  const CElasticPendulum& b = dlg.m_pendulum;
+  std::ostringstream out;
+  out << std::hexfloat << b.m_x << ' ' << b.m_y << ' ' << b.m_vx << ' ' << b.m_vy << ' '
+      << b.m_drawnX << ' ' << b.m_drawnY << ' ' << b.m_drawnVx << ' ' << b.m_drawnVy << ' '
+      << b.m_skipBounce << " clock " << dlg.m_clock << " watch " << dlg.m_stopwatch.IsOn() << ' '
+      << dlg.m_stopwatch.GetMeasured() << " mass " << dlg.m_mass << " weights";
+  for (const CImageToggle& w : dlg.m_weights) out << ' ' << w.GetState();
+  out << " points";
+  for (int i = 0; i <= dlg.m_lastPoint; ++i)
+    out << ' ' << dlg.m_pointMass[i] << ',' << dlg.m_pointT2[i];
+  out << " count " << dlg.m_oscillations << " [" << host.Text(dlg, IDC_OSCILLATIONS) << "] ["
+      << host.Text(dlg, IDC_MESSAGE) << "] plot " << host.Enabled(dlg, IDC_PLOT);
+  return out.str();
+}
+
+// A paint draws and changes nothing, whenever it comes: after each tick of
+// a ball thrown down onto the floor (its rebound is the state a wall check
+// would change), with three points and their fit on the graph, and with the
+// count box emptied by the student (a paint must not write it back).
+TEST_F(PaintTest, PaintsChangeNothingWhenTheyCome) {
+  using namespace lab_actions;
+  // 0.7, 1.2 and 1.4 kg, ten oscillations each (T = 1.00, 1.30, 1.41 s).
+  const CPoint weights[] = {EmptyPeg(1), WeightOnRack(0), WeightOnRack(2)};
+  const int ticks[] = {199, 261, 282};
+  for (int i = 0; i < 3; ++i) {
+    Press(*host, dlg, weights[i]);
+    Time(*host, dlg, ticks[i]);
+    host->Click(dlg, IDC_PLOT);
+  }
+  ASSERT_NE(Message().find("k = 2"), std::string::npos) << Message();
+  host->Backspace(dlg, IDC_OSCILLATIONS);
+  host->Backspace(dlg, IDC_OSCILLATIONS);
+  host->ClearMessageBoxes();
+  ASSERT_EQ(host->Text(dlg, IDC_OSCILLATIONS), "");
+  host->RightDown(dlg, 120, 300);
+  host->RightUp(dlg, 120, 400);  // 1 m/s downwards: on the floor within a few ticks
+
+  bool bounced = false;
+  for (int tick = 0; tick < 40; ++tick) {
+    const double vy = dlg.m_pendulum.m_vy;
+    host->Tick(dlg);
+    bounced = bounced || (vy < 0 && dlg.m_pendulum.m_vy > 0);
+    const std::string before = LabState(dlg, *host);
+    for (int i = 0; i < 3; ++i) host->Paint(dlg);
+    ASSERT_EQ(LabState(dlg, *host), before) << "tick " << tick;
+  }
+  EXPECT_TRUE(bounced);
+  EXPECT_TRUE(host->MessageBoxes().empty());
 }
 
 }  // namespace
