@@ -60,7 +60,7 @@ void CLabDlg::OnLButtonDown(unsigned flags, CPoint point) {
 
 void CLabDlg::PressInSimulationBox(CDC& dc, unsigned flags, CPoint point) {
   if (!m_simBox.Contains(point.x, point.y)) return;
-  m_pendulum.SetTimeStep(0.001);  // also ends a frozen throw
+  m_pendulum.SetTimeStep(physical::kTimeStep);  // also ends a frozen throw
   RepaintSimulationBox(dc);
   m_pendulum.MouseAction(point.x, point.y, "izq", static_cast<int>(flags));
   DrawBall(dc);
@@ -105,7 +105,7 @@ void CLabDlg::OnRButtonDown(unsigned, CPoint point) {
 void CLabDlg::OnRButtonUp(unsigned, CPoint point) {
   if (!m_simBox.Contains(point.x, point.y)) return;
   CClientDC dc(this);
-  m_pendulum.SetTimeStep(0.001);
+  m_pendulum.SetTimeStep(physical::kTimeStep);
   RepaintSimulationBox(dc);
   m_pendulum.MouseAction(point.x, point.y, "der", 1);
   DrawBall(dc);

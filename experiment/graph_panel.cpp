@@ -34,7 +34,8 @@ GraphFit DrawGraph(CDC& dc, CPlotArea& panel, CPlotArea& graph, const double* ma
   if (fit.outcome != GraphFit::Outcome::kLine) return fit;
   graph.ChangePen(dc, kLineColour);
   CPlotArea::Segment segment{};
-  graph.DrawClippedSegment(dc, 0.0, fit.intercept, 2.0, fit.intercept + 2 * fit.slope, segment);
+  const double mMax = layout::kGraphMassMax;
+  graph.DrawClippedSegment(dc, 0.0, fit.intercept, mMax, fit.intercept + mMax * fit.slope, segment);
   return fit;
 }
 
