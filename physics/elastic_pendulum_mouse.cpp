@@ -29,8 +29,8 @@ void CElasticPendulum::MouseAction(int px, int py, std::string_view key, int pha
   if (key != "der") return;
 
   if (phase == 0) {
-    // The throw's start: a little inside the walls, so that the next drawing
-    // may skip the wall check.
+    // The throw's start: a little inside the walls, so that the walls that
+    // follow (ApplyWalls) may be skipped once.
     if (x <= m_leftLimit) x = m_leftLimit + kThrowMargin;
     if (x >= m_rightLimit) x = m_rightLimit - kThrowMargin;
     if (y <= m_floorLimit) y = m_floorLimit + kThrowMargin;

@@ -16,7 +16,7 @@ namespace {
 constexpr double kCreepSpeed = 0.01;
 // A rebound from the floor or the ceiling slower than this ends in rest, m/s.
 constexpr double kRestSpeed = 0.1;
-// The sideways speed kept per drawing by a ball resting on the floor.
+// The sideways speed kept per tick by a ball resting on the floor.
 constexpr double kRollingFactor = 0.95;
 }  // namespace
 
