@@ -31,3 +31,37 @@ function(lab_layer_includes target folder)
   endif()
   target_include_directories(${target} ${scope} ${root})
 endfunction()
+
+# The include roots do not stop a quoted include that climbs out of the
+# file's own folder ("../physics/particle.h"). lab_check_includes checks the
+# files of the given folders (but those whose path matches EXCEPT) before
+# `target` builds, and again whenever one of them changes
+# (cmake/CheckIncludes.cmake): such an include stops the build.
+#
+#   lab_check_includes(<target> <folder>... [EXCEPT <regex>])
+function(lab_check_includes target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "EXCEPT" "")
+  set(files "")
+  foreach(folder IN LISTS arg_UNPARSED_ARGUMENTS)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${LAB_SOURCE_ROOT}/${folder}/*.h
+         ${LAB_SOURCE_ROOT}/${folder}/*.hpp ${LAB_SOURCE_ROOT}/${folder}/*.cpp)
+    list(APPEND files ${found})
+  endforeach()
+  if(arg_EXCEPT)
+    list(FILTER files EXCLUDE REGEX "${arg_EXCEPT}")
+  endif()
+  list(SORT files)
+  set(list_file ${CMAKE_BINARY_DIR}/include-checks/${target}.txt)
+  set(stamp ${CMAKE_BINARY_DIR}/include-checks/${target}.stamp)
+  string(REPLACE ";" "\n" lines "${files}")
+  file(CONFIGURE OUTPUT ${list_file} CONTENT "${lines}\n" @ONLY)
+  add_custom_command(
+    OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DLIST=${list_file} -DSTAMP=${stamp} -P
+            ${LAB_SOURCE_ROOT}/cmake/CheckIncludes.cmake
+    DEPENDS ${files} ${list_file} ${LAB_SOURCE_ROOT}/cmake/CheckIncludes.cmake
+    COMMENT "Checking that no include of ${target}'s folders climbs out of them"
+    VERBATIM)
+  add_custom_target(${target}_includes DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_includes)
+endfunction()
