@@ -4,6 +4,8 @@
 #include "platform/resources.h"
 #include "res/lab_resources.h"
 
+namespace lab {
+
 namespace {
 CLabApp theApp;
 }
@@ -21,3 +23,5 @@ int RunLabApplication() {
   InstallResources(LabResources());
   return AfxWinMain();
 }
+
+}  // namespace lab

@@ -3,6 +3,8 @@
 
 #include "platform/application.h"
 
+namespace lab {
+
 class CLabApp : public CWinApp {
  public:
   // Runs the main dialog modally; when it ends, destroys it and returns
@@ -13,3 +15,5 @@ class CLabApp : public CWinApp {
 // Installs the lab's resources and runs the application. Returns the
 // program's exit status. A window host must be installed first.
 int RunLabApplication();
+
+}  // namespace lab

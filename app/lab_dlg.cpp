@@ -9,6 +9,8 @@
 #include "report/report_texts.h"
 #include "res/lab_colours.h"
 
+namespace lab {
+
 CLabDlg::CLabDlg() : Dialog(IDD_MAIN) {
   m_message = "";
   m_oscillations = 10;
@@ -185,3 +187,5 @@ void CLabDlg::DrawBall(CDC& dc) {
 void CLabDlg::RepaintSimulationBox(CDC& dc) {
   m_simBox.DrawBox(dc, true, kBoxOutline, true, kPanelBlue);
 }
+
+}  // namespace lab

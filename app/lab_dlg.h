@@ -27,6 +27,8 @@
 #include "res/resource_ids.h"
 #include "stopwatch/stopwatch.h"
 
+namespace lab {
+
 class CLabDlg : public Dialog {
  public:
   static constexpr int kPointCapacity = PointSeries::kCapacity;
@@ -154,3 +156,5 @@ class CLabDlg : public Dialog {
   void LetBallGo();
   CPoint BallCentre() const;
 };
+
+}  // namespace lab

@@ -16,6 +16,8 @@
 #include "platform/runtime.h"
 #include "report/report_table.h"
 
+namespace lab {
+
 namespace {
 
 enum InstrumentId {
@@ -246,3 +248,5 @@ void CLabDlg::OnInstrumentFocus(int id) {
   // The focus leaving the ball lets it go, or throws it, as a release would.
   if (id != kBall) LetBallGo();
 }
+
+}  // namespace lab

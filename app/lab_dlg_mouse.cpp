@@ -9,6 +9,8 @@
 #include "platform/runtime.h"
 #include "res/lab_layout.h"
 
+namespace lab {
+
 void CLabDlg::OnLButtonDown(unsigned flags, CPoint point) {
   // A press anywhere takes back the chance to plot the last timing.
   GetDlgItem(IDC_PLOT).EnableWindow(false);
@@ -110,3 +112,5 @@ void CLabDlg::OnRButtonUp(unsigned, CPoint point) {
   m_pendulum.MouseAction(point.x, point.y, "der", 1);
   DrawBall(dc);
 }
+
+}  // namespace lab

@@ -7,6 +7,8 @@
 #include "experiment/graph_panel.h"
 #include "res/lab_colours.h"
 
+namespace lab {
+
 namespace {
 constexpr int kSunken = 1;
 constexpr int kRaised = 2;
@@ -81,3 +83,5 @@ void CLabDlg::DrawGraphPanel(CDC& dc) {
   m_message = message;
   GetDlgItem(IDC_MESSAGE).SetWindowText(m_message);
 }
+
+}  // namespace lab

@@ -9,6 +9,8 @@
 #include "report/report_table.h"
 #include "report/report_texts.h"
 
+namespace lab {
+
 PointSeries CLabDlg::CurrentSeries() const {
   PointSeries series;
   for (int i = 0; i <= m_lastPoint; ++i) series.Add(m_pointMass[i], m_pointT2[i]);
@@ -53,3 +55,5 @@ void CLabDlg::UpdateReportMenu() {
   host.EnableSystemMenuItem(*this, IDM_SAVE_GRAPH, points);
   host.EnableSystemMenuItem(*this, IDM_RESTORE_SERIES, !m_previousSeries.Empty());
 }
+
+}  // namespace lab

@@ -9,6 +9,8 @@
 #include "report/kept_series.h"
 #include "report/report_texts.h"
 
+namespace lab {
+
 void CLabDlg::LoadKeptSeries() {
   // A missing, unreadable or malformed text is ignored: the lab starts as it
   // always does.
@@ -74,3 +76,5 @@ void CLabDlg::OnRestoreSeries() {
   }
   TellKeepFailure();
 }
+
+}  // namespace lab

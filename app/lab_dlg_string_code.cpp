@@ -7,6 +7,8 @@
 #include "platform/resources.h"
 #include "platform/window_host.h"
 
+namespace lab {
+
 void CLabDlg::OnStringCode() {
   CStringCodeDlg ask;
   ask.m_code = m_stringCode;
@@ -32,3 +34,5 @@ void CLabDlg::UseStringCode(const std::string& code) {
   if (!code.empty()) caption += " \u2014 fil " + code;
   GetWindowHost().SetCaption(*this, caption);
 }
+
+}  // namespace lab

@@ -8,6 +8,8 @@
 #include "platform/runtime.h"
 #include "res/lab_layout.h"
 
+namespace lab {
+
 void CLabDlg::OnStart() { StartSeries(m_stringCode); }
 
 void CLabDlg::StartSeries(const std::string& code) {
@@ -59,3 +61,5 @@ void CLabDlg::OnPlot() {
   }
   TellKeepFailure();
 }
+
+}  // namespace lab

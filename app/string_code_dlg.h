@@ -7,6 +7,8 @@
 #include "platform/dialog.h"
 #include "res/resource_ids.h"
 
+namespace lab {
+
 class CStringCodeDlg : public Dialog {
  public:
   CStringCodeDlg() : Dialog(IDD_STRING_CODE) {}
@@ -14,3 +16,5 @@ class CStringCodeDlg : public Dialog {
 
   std::string m_code;  // as typed
 };
+
+}  // namespace lab

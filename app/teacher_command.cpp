@@ -6,6 +6,8 @@
 #include "platform/data_exchange.h"
 #include "report/class_list.h"
 
+namespace lab {
+
 TeacherCommand RunTeacherCommand(int argc, const char* const* argv) {
   TeacherCommand command;
   if (argc < 2 || std::string_view(argv[1]) != kTeacherOption) return command;
@@ -21,3 +23,5 @@ TeacherCommand RunTeacherCommand(int argc, const char* const* argv) {
   }
   return command;
 }
+
+}  // namespace lab

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace lab {
+
 struct TeacherCommand {
   bool asked = false;  // the first argument is --professorat
   int status = 0;      // the program's exit status: 0, or 2 for bad arguments
@@ -18,3 +20,5 @@ inline constexpr const char* kTeacherUsage =
     "alumnes)\n";
 
 TeacherCommand RunTeacherCommand(int argc, const char* const* argv);
+
+}  // namespace lab

@@ -5,7 +5,11 @@
 #include "platform/dialog.h"
 #include "res/resource_ids.h"
 
+namespace lab {
+
 class CTitleDlg : public Dialog {
  public:
   CTitleDlg() : Dialog(IDD_TITLE) {}
 };
+
+}  // namespace lab

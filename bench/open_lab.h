@@ -10,6 +10,8 @@
 #include "res/lab_layout.h"
 #include "tests/support/lab_session.h"
 
+namespace lab {
+
 namespace bench {
 
 // Where the ball is released from: 0.1 m right of the fixed end and 0.45 m
@@ -55,3 +57,5 @@ class OpenLab : public LabSession {
 };
 
 }  // namespace bench
+
+}  // namespace lab

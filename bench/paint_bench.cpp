@@ -6,6 +6,8 @@
 #include "draw/lcd_display.h"
 #include "res/resource_ids.h"
 
+namespace lab {
+
 namespace {
 
 void BM_Paint(benchmark::State& state) {
@@ -50,3 +52,5 @@ void BM_LcdDrawNumber(benchmark::State& state) {
 BENCHMARK(BM_LcdDrawNumber)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+}  // namespace lab

@@ -6,6 +6,8 @@
 #include "physics/ball_radius.h"
 #include "physics/elastic_pendulum.h"
 
+namespace lab {
+
 namespace {
 
 void BM_ParticleStep(benchmark::State& state) {
@@ -31,3 +33,5 @@ void BM_ParticleStep(benchmark::State& state) {
 BENCHMARK(BM_ParticleStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+}  // namespace lab

@@ -13,6 +13,8 @@
 #include "draw/image_button.h"
 #include "res/resource_ids.h"
 
+namespace lab {
+
 namespace {
 
 // The headless host, but holding the window the desktop's way: it sleeps.
@@ -71,3 +73,5 @@ void BM_Press_WaitingOnTheClock(benchmark::State& state) {
 BENCHMARK(BM_Press_WaitingOnTheClock)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
+
+}  // namespace lab

@@ -5,6 +5,8 @@
 
 #include "bench/open_lab.h"
 
+namespace lab {
+
 namespace {
 
 // Ticks between two releases of the ball: 20 s of simulated time.
@@ -50,3 +52,5 @@ void BM_Tick_StopwatchRunning(benchmark::State& state) {
 BENCHMARK(BM_Tick_StopwatchRunning)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+}  // namespace lab

@@ -4,6 +4,8 @@
 
 #include "platform/resources.h"
 
+namespace lab {
+
 void DrawBitmap(CDC& dc, int x, int y, int image) {
   const Bitmap* bitmap = LoadBitmap(image);
   if (bitmap == nullptr) return;
@@ -28,3 +30,5 @@ void GetBitmapSize(int image, int& width, int& height) {
   width = bitmap->width;
   height = bitmap->height;
 }
+
+}  // namespace lab

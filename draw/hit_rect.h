@@ -2,6 +2,8 @@
 // included, as the image toggles and buttons keep theirs.
 #pragma once
 
+namespace lab {
+
 struct HitRect {
   int left = 0;
   int top = 0;
@@ -19,3 +21,5 @@ struct HitRect {
   }
   friend bool operator==(const HitRect&, const HitRect&) = default;
 };
+
+}  // namespace lab

@@ -2,6 +2,8 @@
 
 #include "draw/bitmap_draw.h"
 
+namespace lab {
+
 void CImageButton::Init(int left, int top, int normalImage, int pressedImage, int hitLeft,
                         int hitTop, int hitRight, int hitBottom) {
   m_corner = CPoint{left, top};
@@ -21,3 +23,5 @@ bool CImageButton::HitPress(CDC& dc, int x, int y) {
   Draw(dc);
   return true;
 }
+
+}  // namespace lab

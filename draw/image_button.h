@@ -6,6 +6,8 @@
 #include "draw/hit_rect.h"
 #include "platform/dc.h"
 
+namespace lab {
+
 class CImageButton {
  public:
   static constexpr long kPressedMilliseconds = 100;
@@ -24,3 +26,5 @@ class CImageButton {
   HitRect m_hit;
   int m_pressedImage = 0;
 };
+
+}  // namespace lab

@@ -2,6 +2,8 @@
 
 #include "draw/bitmap_draw.h"
 
+namespace lab {
+
 void CImageToggle::Init(int left, int top, int setImage, int clearHitLeft, int clearHitTop,
                         int clearHitRight, int clearHitBottom, int clearImage, int setHitLeft,
                         int setHitTop, int setHitRight, int setHitBottom, bool initialState) {
@@ -25,3 +27,5 @@ bool CImageToggle::HitToggle(CDC& dc, int x, int y) {
   Draw(dc);
   return true;
 }
+
+}  // namespace lab

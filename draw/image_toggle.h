@@ -6,6 +6,8 @@
 #include "draw/hit_rect.h"
 #include "platform/dc.h"
 
+namespace lab {
+
 class CImageToggle {
  public:
   void Init(int left, int top, int setImage, int clearHitLeft, int clearHitTop, int clearHitRight,
@@ -29,3 +31,5 @@ class CImageToggle {
   HitRect m_setHit;
   bool m_state = false;
 };
+
+}  // namespace lab

@@ -5,6 +5,8 @@
 #include "draw/bitmap_draw.h"
 #include "platform/runtime.h"
 
+namespace lab {
+
 namespace {
 
 // "ERR" followed by 23 spaces: three letters, the rest of the row blank.
@@ -86,3 +88,5 @@ void CLcdDisplay::DrawBlank(CDC& dc) {
                    m_cellImages[10]);
   }
 }
+
+}  // namespace lab

@@ -8,6 +8,8 @@
 
 #include "platform/dc.h"
 
+namespace lab {
+
 class CLcdDisplay {
  public:
   void Init(int left, int top, int digits, int decimals, int firstImage, int pointOffsetX,
@@ -42,3 +44,5 @@ class CLcdDisplay {
   int m_pointOffsetX = 0;
   int m_pointOffsetY = 0;
 };
+
+}  // namespace lab

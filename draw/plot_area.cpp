@@ -2,6 +2,8 @@
 // the pixel hit test.
 #include "draw/plot_area.h"
 
+namespace lab {
+
 namespace {
 
 // Bevel colours: left and top edges first, right and bottom edges second.
@@ -87,3 +89,5 @@ bool CPlotArea::Contains(int x, int y) const {
   if (y < m_top) return false;
   return y <= m_bottom;
 }
+
+}  // namespace lab

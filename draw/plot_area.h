@@ -16,6 +16,8 @@
 
 #include "platform/dc.h"
 
+namespace lab {
+
 class CPlotArea {
  public:
   static constexpr int kMaxGridLines = 120;
@@ -123,3 +125,5 @@ class CPlotArea {
   int m_verticalCount = 0;
   int m_horizontalCount = 0;
 };
+
+}  // namespace lab

@@ -3,6 +3,8 @@
 
 #include "draw/plot_area.h"
 
+namespace lab {
+
 namespace {
 
 // Below this a coordinate difference counts as zero: the segment is taken
@@ -61,3 +63,5 @@ bool CPlotArea::DrawClippedSegment(CDC& dc, double x1, double y1, double x2, dou
   out = Segment{found.points[0].x, found.points[0].y, found.points[1].x, found.points[1].y};
   return true;
 }
+
+}  // namespace lab

@@ -8,6 +8,8 @@
 #include "draw/plot_area.h"
 #include "platform/runtime.h"
 
+namespace lab {
+
 namespace {
 
 constexpr const char* kFace = "Times New Roman";
@@ -106,3 +108,5 @@ void CPlotArea::DrawYTitleSmall(CDC& dc, std::string text, bool italic) {
   dc.TextOut(p.x - 1, p.y, text);
   font.DeleteObject();
 }
+
+}  // namespace lab

@@ -4,6 +4,8 @@
 
 #include "draw/plot_area.h"
 
+namespace lab {
+
 namespace {
 
 // Pixel offsets are truncated toward zero. An offset beyond 2^30 pixels
@@ -129,3 +131,5 @@ void CPlotArea::DrawGrid(CDC& dc, bool border) {
     dc.LineTo(m_horizontal[i].end);
   }
 }
+
+}  // namespace lab

@@ -10,6 +10,8 @@
 #include "res/lab_colours.h"
 #include "res/lab_layout.h"
 
+namespace lab {
+
 GraphFit DrawGraph(CDC& dc, CPlotArea& panel, CPlotArea& graph, const double* mass,
                    const double* t2, int lastPoint) {
   panel.SetRect(layout::kGraphPanel.Rect());
@@ -67,3 +69,5 @@ std::string FitMessage(const GraphFit& fit) {
   }
   return std::string();
 }
+
+}  // namespace lab

@@ -12,6 +12,8 @@
 #include "draw/plot_area.h"
 #include "platform/dc.h"
 
+namespace lab {
+
 // What a redraw of the graph found about the line through the points.
 struct GraphFit {
   enum class Outcome {
@@ -40,3 +42,5 @@ GraphFit FitGraph(const double* mass, const double* t2, int lastPoint);
 // The message line's text for a fit: the slope and k, or that the slope
 // could not be computed; empty when there is no line to speak of.
 std::string FitMessage(const GraphFit& fit);
+
+}  // namespace lab

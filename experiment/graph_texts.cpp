@@ -2,6 +2,8 @@
 
 #include "res/lab_layout.h"
 
+namespace lab {
+
 void LayOutGraph(CPlotArea& graph) {
   graph.SetRect(layout::kGraph.Rect());
   ResetGraphWorld(graph);
@@ -29,3 +31,5 @@ std::vector<GraphText> GraphTexts() {
   texts.push_back({CPlotArea::SmallTitleFont(kGraphTitlesItalic), kGraphYTitleSmall});
   return texts;
 }
+
+}  // namespace lab

@@ -9,6 +9,8 @@
 
 #include "draw/plot_area.h"
 
+namespace lab {
+
 // The axis titles. The small title writes the exponents over the y title.
 inline constexpr const char* kGraphXTitle = "m  (kg)";
 inline constexpr const char* kGraphYTitle = "T  (s  )";
@@ -27,3 +29,5 @@ struct GraphText {
 
 // Every text the graph writes, in drawing order.
 std::vector<GraphText> GraphTexts();
+
+}  // namespace lab

@@ -1,5 +1,7 @@
 #include "experiment/least_squares.h"
 
+namespace lab {
+
 void LeastSquaresFit(const double* x, const double* y, int first, int last, double& intercept,
                      double& slope) {
   const double n = static_cast<double>(last - first + 1);
@@ -28,3 +30,5 @@ void LeastSquaresFit(const double* x, const double* y, int first, int last, doub
   intercept = (sxx * sy - sx * sxy) / d;
   slope = (n * sxy - sx * sy) / d;
 }
+
+}  // namespace lab

@@ -7,9 +7,13 @@
 // kFitFailed and the slope is not written.
 #pragma once
 
+namespace lab {
+
 inline constexpr double kFitFailed = 9999.0;
 // k = kFourPiSquared / slope: 4 pi^2 to six decimals, the lab's constant.
 inline constexpr double kFourPiSquared = 39.478418;
 
 void LeastSquaresFit(const double* x, const double* y, int first, int last, double& intercept,
                      double& slope);
+
+}  // namespace lab

@@ -2,6 +2,8 @@
 // begins with one space.
 #pragma once
 
+namespace lab {
+
 inline constexpr const char* kWelcomeMessage =
     " Fes mesures per determinar la constant el\u00e0stica i despr\u00e9s g";
 // With the hanging mass in kg.
@@ -20,3 +22,5 @@ inline constexpr const char* kPointAcceptedMessage =
 inline constexpr const char* kFitMessage =
     " El pendent de la recta dibuixada \u00e9s: %5.2f. Per tant, k = %5.2f N/m";
 inline constexpr const char* kFitFailedMessage = " El pendent de la recta no s'ha pogut calcular";
+
+}  // namespace lab

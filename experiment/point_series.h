@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace lab {
+
 struct PointSeries {
   // The most points the lab's table holds.
   static constexpr int kCapacity = 100;
@@ -19,3 +21,5 @@ struct PointSeries {
   }
   bool operator==(const PointSeries&) const = default;
 };
+
+}  // namespace lab

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace lab {
+
 namespace string_code {
 namespace {
 
@@ -136,3 +138,5 @@ std::string TenthsText(int tenths, char separator) {
 }
 
 }  // namespace string_code
+
+}  // namespace lab

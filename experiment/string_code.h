@@ -28,6 +28,8 @@
 #include <string_view>
 #include <vector>
 
+namespace lab {
+
 namespace string_code {
 
 inline constexpr std::string_view kAlphabet = "23456789ABCDEFGHJKLMNPQRSTUVWXYZ";
@@ -72,3 +74,5 @@ std::vector<std::string> ClassCodes(std::string_view word, int count);
 std::string TenthsText(int tenths, char separator = '.');
 
 }  // namespace string_code
+
+}  // namespace lab

@@ -6,6 +6,10 @@
 
 #include <cmath>
 
+namespace lab {
+
 inline double BallRadiusFromMass(double mass) {
   return std::pow(mass * 3.978873577296667e-05, 0.33333333);
 }
+
+}  // namespace lab

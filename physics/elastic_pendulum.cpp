@@ -7,6 +7,8 @@
 #include "res/lab_colours.h"
 #include "res/lab_layout.h"
 
+namespace lab {
+
 namespace {
 constexpr double kRestitution = 0.5;
 // The ball always starts 2 cm right of the vertical through the fixed end.
@@ -113,3 +115,5 @@ void CElasticPendulum::Setup(double mass, double radius, double k, double natura
   m_ringBrush.DeleteObject();
   m_ringBrush.CreateSolidBrush(kPanelBlue);
 }
+
+}  // namespace lab

@@ -20,6 +20,8 @@
 #include "physics/particle.h"
 #include "platform/dc.h"
 
+namespace lab {
+
 class CElasticPendulum : public CParticle {
  public:
   // (Re)initialises from the six physical values: kg, m, N/m, m, m/s^2, 1/s.
@@ -76,3 +78,5 @@ class CElasticPendulum : public CParticle {
   // The string and the ball with the centre at (x, y), m.
   void DrawAt(CDC& dc, double x, double y) const;
 };
+
+}  // namespace lab

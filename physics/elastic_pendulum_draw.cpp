@@ -6,6 +6,8 @@
 // a disc of the ball's radius.
 #include "physics/elastic_pendulum.h"
 
+namespace lab {
+
 void CElasticPendulum::Draw(CDC& dc) {
   if (!IsSetUp()) return;
   DrawAt(dc, m_x, m_y);
@@ -58,3 +60,5 @@ void CElasticPendulum::Erase(CDC& dc, bool traceMode) {
   dc.SelectObject(oldPen);
   dc.SelectObject(oldBrush);
 }
+
+}  // namespace lab

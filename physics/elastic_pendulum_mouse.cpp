@@ -1,6 +1,8 @@
 // Placing the ball with the left button and throwing it with the right one.
 #include "physics/elastic_pendulum.h"
 
+namespace lab {
+
 namespace {
 // A throw starts this far inside the walls, m.
 constexpr double kThrowMargin = 0.002;
@@ -59,3 +61,5 @@ void CElasticPendulum::MouseAction(int px, int py, std::string_view key, int pha
     m_y = m_pressY;
   }
 }
+
+}  // namespace lab

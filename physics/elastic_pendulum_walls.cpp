@@ -11,6 +11,8 @@
 
 #include "physics/elastic_pendulum.h"
 
+namespace lab {
+
 namespace {
 // A free ball's sideways creep below this speed stops, m/s.
 constexpr double kCreepSpeed = 0.01;
@@ -90,3 +92,5 @@ void CElasticPendulum::Bounce() {
     m_y = m_ceilingLimit;
   }
 }
+
+}  // namespace lab

@@ -1,5 +1,7 @@
 #include "physics/particle.h"
 
+namespace lab {
+
 void CParticle::SetTimeStep(double dt) {
   m_dt = dt;
   m_halfDt = dt * 0.5;
@@ -72,3 +74,5 @@ void CParticle::ComputeAcceleration() {
     m_ay = b2 / a22;
   }
 }
+
+}  // namespace lab

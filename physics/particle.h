@@ -3,6 +3,8 @@
 // Units: metres, seconds, m/s, m/s^2. World y grows upwards.
 #pragma once
 
+namespace lab {
+
 class CParticle {
  public:
   virtual ~CParticle() = default;
@@ -37,3 +39,5 @@ class CParticle {
   double m_matrix[4] = {0.0, 0.0, 0.0, 0.0};  // a11, a12, a21, a22
   double m_rhs[2] = {0.0, 0.0};               // b1, b2
 };
+
+}  // namespace lab

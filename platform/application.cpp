@@ -1,5 +1,7 @@
 #include "platform/application.h"
 
+namespace lab {
+
 namespace {
 CWinApp* g_app = nullptr;
 }
@@ -20,3 +22,5 @@ int AfxWinMain() {
 }
 
 void AfxEnableControlContainer() {}
+
+}  // namespace lab

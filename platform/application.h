@@ -2,6 +2,8 @@
 // main routine runs; the platform's entry calls its start-up operation.
 #pragma once
 
+namespace lab {
+
 class Dialog;
 
 class CWinApp {
@@ -25,3 +27,5 @@ CWinApp* AfxGetApp();
 int AfxWinMain();
 // Support for embedded controls; no control of the lab needs it.
 void AfxEnableControlContainer();
+
+}  // namespace lab

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace lab {
+
 struct Bitmap {
   int width = 0;
   int height = 0;
@@ -24,3 +26,5 @@ struct Icon {
   IconImage large;  // 32 x 32
   IconImage small;  // 16 x 16
 };
+
+}  // namespace lab

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace lab {
+
 using COLORREF = std::uint32_t;
 
 constexpr COLORREF RGB(int r, int g, int b) {
@@ -32,3 +34,5 @@ constexpr COLORREF FromPixel(std::uint32_t p) {
 // The dialogs' own background colour: the strip below the painted picture,
 // the first row and column of the main window, and every real control.
 constexpr COLORREF kDialogBackground = RGB(240, 240, 240);
+
+}  // namespace lab

@@ -1,5 +1,7 @@
 #include "platform/control_look.h"
 
+namespace lab {
+
 namespace {
 TextAlign StaticAlign(std::uint32_t type) {
   if (type == SS_RIGHT) return TextAlign::Right;
@@ -43,3 +45,5 @@ const ControlTemplate* FindControlTemplate(int dialogTemplateId, int controlId) 
   }
   return nullptr;
 }
+
+}  // namespace lab

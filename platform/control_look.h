@@ -4,6 +4,8 @@
 
 #include "platform/resources.h"
 
+namespace lab {
+
 enum class ControlKind { PushButton, Edit, Text, Picture };
 enum class TextAlign { Left, Centre, Right };
 
@@ -24,3 +26,5 @@ ControlLook DescribeControl(const ControlTemplate& control);
 // The control of a dialog template with this identifier; nullptr when the
 // template or the control does not exist.
 const ControlTemplate* FindControlTemplate(int dialogTemplateId, int controlId);
+
+}  // namespace lab

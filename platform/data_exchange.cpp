@@ -6,6 +6,8 @@
 #include "platform/runtime.h"
 #include "platform/window_host.h"
 
+namespace lab {
+
 const char* const kMessageNotAnInteger = "Introdu\u00efu un nombre enter.";
 
 std::string RangeMessage(int minimum, int maximum) {
@@ -79,3 +81,5 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int minimum, int maximum) {
   if (pDX->Failed() || !pDX->m_bSaveAndValidate) return;
   if (value < minimum || value > maximum) pDX->Fail(RangeMessage(minimum, maximum));
 }
+
+}  // namespace lab

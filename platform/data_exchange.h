@@ -9,6 +9,8 @@
 
 #include <string>
 
+namespace lab {
+
 class Dialog;
 
 class CDataExchange {
@@ -45,3 +47,5 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int minimum, int maximum);
 // "1.9", "1 2" and "1e3" are not integers). Values beyond the int range
 // saturate to INT_MIN or INT_MAX. The same whatever the process's locale.
 bool ParseInteger(const std::string& text, int& value);
+
+}  // namespace lab

@@ -7,6 +7,8 @@
 #include "platform/pixel_blend.h"
 #include "platform/text/text_renderer.h"
 
+namespace lab {
+
 namespace {
 
 // The font of a fresh device context.
@@ -452,3 +454,5 @@ bool CDC::DrawIcon(int x, int y, const Icon* icon) {
   Touch(area);
   return true;
 }
+
+}  // namespace lab

@@ -32,6 +32,8 @@
 #include "platform/geometry.h"
 #include "platform/surface.h"
 
+namespace lab {
+
 // Text alignment flags (combinable: horizontal | vertical).
 constexpr unsigned TA_LEFT = 0, TA_RIGHT = 2, TA_CENTER = 6;
 constexpr unsigned TA_TOP = 0, TA_BOTTOM = 8, TA_BASELINE = 24;
@@ -130,3 +132,5 @@ class CDC {
   // Reports every part to the surface and forgets them.
   void ReportChanges();
 };
+
+}  // namespace lab

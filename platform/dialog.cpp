@@ -5,6 +5,8 @@
 #include "platform/resources.h"
 #include "platform/window_host.h"
 
+namespace lab {
+
 int GetSystemMetrics(int index) {
   switch (index) {
     case SM_CXICON:
@@ -290,3 +292,5 @@ void Dialog::DispatchInstrumentFocus(int id) {
   m_focusedInstrument = id;
   Handle(Message::Mouse, [&] { OnInstrumentFocus(id); });
 }
+
+}  // namespace lab

@@ -19,6 +19,8 @@
 #include "platform/resources.h"
 #include "platform/surface.h"
 
+namespace lab {
+
 // Notifications.
 constexpr int BN_CLICKED = 0, EN_CHANGE = 0x300;
 
@@ -200,3 +202,5 @@ class CClientDC : public CDC {
 };
 // The paint handler's context.
 using CPaintDC = CClientDC;
+
+}  // namespace lab

@@ -10,6 +10,8 @@
 
 #include "platform/color.h"
 
+namespace lab {
+
 constexpr int PS_SOLID = 0;
 constexpr int PS_NULL = 5;
 
@@ -139,3 +141,5 @@ class CFont {
   bool m_valid = false;
   LogFont m_log;
 };
+
+}  // namespace lab

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace lab {
+
 struct CPoint {
   int x = 0;
   int y = 0;
@@ -69,3 +71,5 @@ constexpr CRect UnionRects(const CRect& a, const CRect& b) {
   return CRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
                std::max(a.bottom, b.bottom));
 }
+
+}  // namespace lab

@@ -14,6 +14,8 @@
 
 #include "platform/geometry.h"
 
+namespace lab {
+
 enum class InstrumentRole { kButton, kSwitch, kBall, kReadout, kGraph };
 
 struct Instrument {
@@ -36,3 +38,5 @@ constexpr int VK_TAB = 0x09, VK_SPACE = 0x20, VK_LEFT = 0x25, VK_UP = 0x26, VK_R
               VK_DOWN = 0x28;
 constexpr int VK_L = 0x4C;  // 'L': the ball's throw (aim, then let fly)
 constexpr unsigned KEY_SHIFT = 0x1;
+
+}  // namespace lab

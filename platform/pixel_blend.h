@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace lab {
+
 inline std::uint32_t BlendPixel(std::uint32_t under, std::uint32_t over, unsigned alpha) {
   if (alpha >= 255) return over;
   std::uint32_t out = 0xFF000000u;
@@ -14,3 +16,5 @@ inline std::uint32_t BlendPixel(std::uint32_t under, std::uint32_t over, unsigne
   }
   return out;
 }
+
+}  // namespace lab

@@ -1,5 +1,7 @@
 #include "platform/resources.h"
 
+namespace lab {
+
 namespace {
 const ResourceTable* g_table = nullptr;
 }
@@ -38,3 +40,5 @@ const Icon* LoadIcon(int id) {
   }
   return nullptr;
 }
+
+}  // namespace lab

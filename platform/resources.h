@@ -12,6 +12,8 @@
 
 #include "platform/bitmap.h"
 
+namespace lab {
+
 // Standard command identifiers (the OK and Cancel buttons).
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
@@ -99,3 +101,5 @@ const Icon* LoadIcon(int id);
 // Dialog units to pixels for the templates' 8-point font (base units 6 x 13).
 constexpr int DialogUnitsToPixelsX(int x) { return (x * 6 + 2) / 4; }
 constexpr int DialogUnitsToPixelsY(int y) { return (y * 13 + 4) / 8; }
+
+}  // namespace lab

@@ -2,6 +2,8 @@
 
 #include "platform/dialog.h"
 
+namespace lab {
+
 RightButtonRouter::Route RightButtonRouter::Press(const Dialog* dialog, CPoint point,
                                                   bool windowHasMenu) {
   const bool dialogsOwn = dialog != nullptr && dialog->OwnsRightButton(point);
@@ -14,3 +16,5 @@ RightButtonRouter::Route RightButtonRouter::Release() {
   m_pressOpenedMenu = false;
   return swallowed ? Route::Nowhere : Route::Dialog;
 }
+
+}  // namespace lab

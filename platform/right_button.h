@@ -7,6 +7,8 @@
 
 #include "platform/geometry.h"
 
+namespace lab {
+
 class Dialog;
 
 class RightButtonRouter {
@@ -22,3 +24,5 @@ class RightButtonRouter {
  private:
   bool m_pressOpenedMenu = false;
 };
+
+}  // namespace lab

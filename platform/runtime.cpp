@@ -8,6 +8,8 @@
 
 #include "platform/window_host.h"
 
+namespace lab {
+
 namespace {
 // The classic run-time's linear congruential generator: 15 bits per draw.
 std::uint32_t g_randState = 1;
@@ -71,3 +73,5 @@ double ReadNumber(const char* text, char** end) {
   const ClassicNumbers classic;
   return std::strtod(text, end);
 }
+
+}  // namespace lab

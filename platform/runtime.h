@@ -5,6 +5,8 @@
 #include <ctime>
 #include <string>
 
+namespace lab {
+
 constexpr int RAND_MAX_CLASSIC = 32767;
 
 // Seeds the generator; rand yields 0 .. 32767 whatever the C library's range.
@@ -28,3 +30,5 @@ std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2))
 // where the reading stopped goes to *end. An overflow reads as an infinity;
 // an underflow as zero or the nearest subnormal.
 double ReadNumber(const char* text, char** end);
+
+}  // namespace lab

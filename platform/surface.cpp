@@ -4,6 +4,8 @@
 
 #include "platform/runtime.h"
 
+namespace lab {
+
 void SurfaceListener::HoldWindow(unsigned milliseconds) {
   PresentNow();
   const long start = LabClock();
@@ -30,3 +32,5 @@ void Surface::Resize(int width, int height, COLORREF fill) {
   m_width = width;
   m_height = height;
 }
+
+}  // namespace lab

@@ -12,6 +12,8 @@
 #include "platform/color.h"
 #include "platform/geometry.h"
 
+namespace lab {
+
 class SurfaceListener {
  public:
   virtual void SurfaceChanged(const CRect& rect) = 0;
@@ -77,3 +79,5 @@ class Surface {
   std::vector<std::uint32_t> m_pixels;
   SurfaceListener* m_listener = nullptr;
 };
+
+}  // namespace lab

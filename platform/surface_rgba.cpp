@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstring>
 
+namespace lab {
+
 CRect ClipToSurface(const Surface& surface, const CRect& rect) {
   const CRect clipped(std::max(rect.left, 0), std::max(rect.top, 0),
                       std::min(rect.right, surface.Width()),
@@ -63,3 +65,5 @@ CRect UpdateRgbaImage(const Surface& surface, const CRect& rect, std::vector<std
   }
   return clipped;
 }
+
+}  // namespace lab

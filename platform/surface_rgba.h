@@ -10,6 +10,8 @@
 #include "platform/geometry.h"
 #include "platform/surface.h"
 
+namespace lab {
+
 // The part of rect inside the surface (empty when none).
 CRect ClipToSurface(const Surface& surface, const CRect& rect);
 
@@ -20,3 +22,5 @@ CRect ClipToSurface(const Surface& surface, const CRect& rect);
 // empty one, at first) is made anew and written whole, and the whole
 // surface is returned: all of it is new.
 CRect UpdateRgbaImage(const Surface& surface, const CRect& rect, std::vector<std::uint8_t>& image);
+
+}  // namespace lab

@@ -3,6 +3,8 @@
 #include "platform/dialog.h"
 #include "platform/resources.h"
 
+namespace lab {
+
 namespace {
 WindowHost* g_host = nullptr;
 }
@@ -37,3 +39,5 @@ int WindowHost::PixelScale(const Dialog&) const { return 1; }
 void SetWindowHost(WindowHost* host) { g_host = host; }
 WindowHost& GetWindowHost() { return *g_host; }
 bool HasWindowHost() { return g_host != nullptr; }
+
+}  // namespace lab

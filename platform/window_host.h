@@ -16,6 +16,8 @@
 #include "platform/bitmap.h"
 #include "platform/geometry.h"
 
+namespace lab {
+
 class Dialog;
 
 class WindowHost {
@@ -109,3 +111,5 @@ class WindowHost {
 void SetWindowHost(WindowHost* host);
 WindowHost& GetWindowHost();
 bool HasWindowHost();
+
+}  // namespace lab

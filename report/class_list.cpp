@@ -3,6 +3,8 @@
 #include "experiment/string_code.h"
 #include "report/report_table.h"
 
+namespace lab {
+
 std::string ClassListCsv(std::string_view word, int count) {
   const std::vector<std::string> codes = string_code::ClassCodes(word, count);
   if (codes.empty()) return "";
@@ -13,3 +15,5 @@ std::string ClassListCsv(std::string_view word, int count) {
   }
   return ReportAsCsv(grid);
 }
+
+}  // namespace lab

@@ -10,8 +10,12 @@
 #include <string>
 #include <string_view>
 
+namespace lab {
+
 inline constexpr const char* kClassListCodeHeader = "Codi";
 inline constexpr const char* kClassListKHeader = "k (N/m)";
 
 // "" when there is no list (an empty word, a count outside 1..60).
 std::string ClassListCsv(std::string_view word, int count);
+
+}  // namespace lab

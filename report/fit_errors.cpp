@@ -4,6 +4,8 @@
 
 #include "experiment/least_squares.h"
 
+namespace lab {
+
 FitWithErrors FitSeries(const PointSeries& series) {
   FitWithErrors fit;
   fit.points = series.Size();
@@ -50,3 +52,5 @@ FitWithErrors FitSeries(const PointSeries& series) {
   }
   return fit;
 }
+
+}  // namespace lab

@@ -13,6 +13,8 @@
 
 #include "experiment/point_series.h"
 
+namespace lab {
+
 struct FitWithErrors {
   // False with fewer than three points (no line is drawn) or when the lab's
   // fit fails (every mass the same).
@@ -31,3 +33,5 @@ struct FitWithErrors {
 };
 
 FitWithErrors FitSeries(const PointSeries& series);
+
+}  // namespace lab

@@ -5,6 +5,8 @@
 #include "experiment/string_code.h"
 #include "report/number_text.h"
 
+namespace lab {
+
 namespace {
 constexpr double kMinMass = 0.7 - 1e-9;
 constexpr double kMaxMass = 1.9 + 1e-9;
@@ -132,3 +134,5 @@ std::optional<KeptSeries> ReadKeptSeries(std::string_view text) {
   }
   return kept;
 }
+
+}  // namespace lab

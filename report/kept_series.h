@@ -38,6 +38,8 @@
 
 #include "experiment/point_series.h"
 
+namespace lab {
+
 struct KeptSeries {
   PointSeries current;
   PointSeries previous;
@@ -56,3 +58,5 @@ inline constexpr std::size_t kKeptSeriesMaxBytes = 16384;
 
 std::string WriteKeptSeries(const KeptSeries& kept);
 std::optional<KeptSeries> ReadKeptSeries(std::string_view text);
+
+}  // namespace lab

@@ -4,6 +4,8 @@
 
 #include "platform/runtime.h"
 
+namespace lab {
+
 namespace {
 // As a stream with this precision writes it: printf's %g, the classic
 // rules (no string streams: the page carries no iostreams for two numbers).
@@ -62,3 +64,5 @@ std::optional<double> ParseDecimal(std::string_view text) {
   if (end != copy.c_str() + copy.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
+
+}  // namespace lab

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace lab {
+
 // Up to six significant digits, with a decimal comma (the convention of a
 // Catalan spreadsheet): 0.981234567 -> "0,981235", 1.0 -> "1", 2.5e-7 ->
 // "2,5e-07". Minus zero is written as "0".
@@ -18,3 +20,5 @@ std::string ExactNumber(double value);
 // Nothing else (no spaces, "+", "inf", "nan", hexadecimal); nullopt then,
 // and for a value out of the double's range.
 std::optional<double> ParseDecimal(std::string_view text);
+
+}  // namespace lab

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace lab {
+
 RgbPicture PictureOfSurface(const Surface& surface, const CRect& rect, int scale) {
   scale = std::clamp(scale, 1, 8);
   const int left = std::max(rect.left, 0);
@@ -27,3 +29,5 @@ RgbPicture PictureOfSurface(const Surface& surface, const CRect& rect, int scale
   }
   return picture;
 }
+
+}  // namespace lab

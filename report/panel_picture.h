@@ -7,5 +7,9 @@
 #include "platform/surface.h"
 #include "report/png_encoder.h"
 
+namespace lab {
+
 // The part of `rect` that lies on the surface; a scale below 1 counts as 1.
 RgbPicture PictureOfSurface(const Surface& surface, const CRect& rect, int scale);
+
+}  // namespace lab

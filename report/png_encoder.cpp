@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+namespace lab {
+
 namespace {
 std::array<std::uint32_t, 256> CrcTable() {
   std::array<std::uint32_t, 256> table{};
@@ -110,3 +112,5 @@ std::string EncodePng(const RgbPicture& picture) {
   PutChunk(out, "IEND", {});
   return out;
 }
+
+}  // namespace lab

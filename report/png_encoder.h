@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace lab {
+
 struct RgbPicture {
   int width = 0;
   int height = 0;
@@ -21,3 +23,5 @@ std::uint32_t Adler32(std::string_view bytes, std::uint32_t adler = 1);
 
 // The PNG file of a picture; "" for an empty picture.
 std::string EncodePng(const RgbPicture& picture);
+
+}  // namespace lab

@@ -7,6 +7,8 @@
 #include "report/number_text.h"
 #include "report/report_texts.h"
 
+namespace lab {
+
 namespace {
 std::string Number(double value) {
   return std::isfinite(value) ? ReportNumber(value) : std::string(kNotComputable);
@@ -120,3 +122,5 @@ std::string ReportAsCsv(const ReportGrid& grid) {
   }
   return out;
 }
+
+}  // namespace lab

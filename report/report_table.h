@@ -16,6 +16,8 @@
 
 #include "experiment/point_series.h"
 
+namespace lab {
+
 using ReportRow = std::vector<std::string>;
 using ReportGrid = std::vector<ReportRow>;
 
@@ -31,3 +33,5 @@ std::string ReportAsHtml(const ReportGrid& grid);
 // UTF-8 with a byte-order mark, cells separated by ";", rows ended by
 // "\r\n"; a cell holding ';', '"' or a line break is quoted.
 std::string ReportAsCsv(const ReportGrid& grid);
+
+}  // namespace lab

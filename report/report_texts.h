@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace lab {
+
 // The window menu, below the title dialog's item.
 inline constexpr const char* kCopyDataItem = "Copia les dades";
 inline constexpr const char* kSaveDataItem = "Desa les dades\u2026";
@@ -40,3 +42,5 @@ inline constexpr const char* kDataFileName = "dades-llei-de-trelko.csv";
 inline constexpr const char* kDataFileFilter = "Dades separades per punt i coma (*.csv)";
 inline constexpr const char* kGraphFileName = "grafic-llei-de-trelko.png";
 inline constexpr const char* kGraphFileFilter = "Imatge PNG (*.png)";
+
+}  // namespace lab

@@ -4,6 +4,8 @@
 
 #include "platform/color.h"
 
+namespace lab {
+
 inline constexpr COLORREF kBlack = RGB(0, 0, 0);
 inline constexpr COLORREF kWhite = RGB(255, 255, 255);
 // The simulation box and the stopwatch panel.
@@ -13,3 +15,5 @@ inline constexpr COLORREF kBoxOutline = RGB(195, 195, 195);
 inline constexpr COLORREF kGridColour = RGB(0, 87, 130);
 inline constexpr COLORREF kPointColour = RGB(0, 0, 100);
 inline constexpr COLORREF kLineColour = RGB(0, 200, 100);
+
+}  // namespace lab

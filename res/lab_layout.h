@@ -12,6 +12,8 @@
 
 #include "platform/geometry.h"
 
+namespace lab {
+
 namespace layout {
 
 // A rectangle as plot areas take it: left, top, width, height.
@@ -144,3 +146,5 @@ inline constexpr double kTimeStep = 0.001;    // s
 inline constexpr double kTickSeconds = 0.05;  // s
 
 }  // namespace physical
+
+}  // namespace lab

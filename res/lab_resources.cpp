@@ -3,8 +3,12 @@
 #include "res/pictures.h"
 #include "res/templates.h"
 
+namespace lab {
+
 const ResourceTable& LabResources() {
   static const ResourceTable table = {LabDialogTemplates(), LabStrings(), LabBitmaps(),
                                       std::span<const Icon>(&LabIcon(), 1)};
   return table;
 }
+
+}  // namespace lab

@@ -3,4 +3,8 @@
 
 #include "platform/resources.h"
 
+namespace lab {
+
 const ResourceTable& LabResources();
+
+}  // namespace lab

@@ -6,5 +6,9 @@
 
 #include "platform/resources.h"
 
+namespace lab {
+
 std::span<const BitmapResource> LabBitmaps();
 const Icon& LabIcon();
+
+}  // namespace lab

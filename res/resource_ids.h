@@ -1,6 +1,8 @@
 // Numbers of the lab's resources and controls.
 #pragma once
 
+namespace lab {
+
 // Dialog templates: the title, the lab, the string's code.
 constexpr int IDD_TITLE = 100, IDD_MAIN = 102, IDD_STRING_CODE = 103;
 
@@ -49,3 +51,5 @@ constexpr int IDB_WEIGHT_02 = 158;
 constexpr int IDB_WEIGHT_03 = 159;
 constexpr int IDB_EMPTY_PEG = 160;
 constexpr int IDB_TITLE = 161;
+
+}  // namespace lab

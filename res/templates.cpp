@@ -2,6 +2,8 @@
 
 #include "res/resource_ids.h"
 
+namespace lab {
+
 namespace {
 
 // The title dialog: the title picture with "Entra" over its lower left part.
@@ -60,3 +62,5 @@ constexpr StringResource kStrings[] = {
 
 std::span<const DialogTemplate> LabDialogTemplates() { return kDialogs; }
 std::span<const StringResource> LabStrings() { return kStrings; }
+
+}  // namespace lab

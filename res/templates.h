@@ -5,5 +5,9 @@
 
 #include "platform/resources.h"
 
+namespace lab {
+
 std::span<const DialogTemplate> LabDialogTemplates();
 std::span<const StringResource> LabStrings();
+
+}  // namespace lab

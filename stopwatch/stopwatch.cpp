@@ -5,6 +5,8 @@
 #include "res/lab_layout.h"
 #include "res/resource_ids.h"
 
+namespace lab {
+
 namespace {
 using namespace layout;
 // Six cells with one decimal; the point is drawn 14 pixels right of the
@@ -126,3 +128,5 @@ double CStopwatch::RunningTime() const {
   }
   return whole * 0.1;
 }
+
+}  // namespace lab

@@ -10,6 +10,8 @@
 #include "draw/lcd_display.h"
 #include "platform/dc.h"
 
+namespace lab {
+
 class CStopwatch {
  public:
   // Results of OnClick.
@@ -59,3 +61,5 @@ class CStopwatch {
   bool m_stopped = true;
   double m_start = 0.0;  // s
 };
+
+}  // namespace lab

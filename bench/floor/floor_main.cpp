@@ -35,6 +35,8 @@
 #include <cstdlib>
 #include <string_view>
 
+namespace lab {
+
 namespace {
 
 constexpr int kClientWidth = 690;   // px
@@ -121,6 +123,10 @@ void WriteReport(const FloorWindow& window) {
 }
 
 }  // namespace
+
+}  // namespace lab
+
+using namespace lab;
 
 int main(int argc, char* argv[]) {
   g_sinceStart.start();

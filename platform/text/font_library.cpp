@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace lab {
+
 namespace text {
 namespace {
 
@@ -284,3 +286,5 @@ void SizedFont::Render(char32_t character, Glyph& glyph) {
 }
 
 }  // namespace text
+
+}  // namespace lab

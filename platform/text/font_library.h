@@ -23,6 +23,8 @@
 #include "platform/gdi_objects.h"
 #include "platform/text/glyph_source.h"
 
+namespace lab {
+
 namespace text {
 
 // One face file opened with FreeType.
@@ -82,3 +84,5 @@ class FontLibrary : public GlyphSource {
 };
 
 }  // namespace text
+
+}  // namespace lab

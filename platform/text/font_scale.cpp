@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace lab {
+
 namespace text {
 namespace {
 
@@ -55,3 +57,5 @@ PixelMetrics ScaleFace(const FaceMetrics& face, int height, int width) {
 }
 
 }  // namespace text
+
+}  // namespace lab

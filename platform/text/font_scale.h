@@ -18,6 +18,8 @@
 #include <array>
 #include <cstdint>
 
+namespace lab {
+
 namespace text {
 
 // Cell height used for a logical height of 0, pixels.
@@ -60,3 +62,5 @@ double WeightedLowercaseAverage(const std::array<int, 27>& advances);
 PixelMetrics ScaleFace(const FaceMetrics& face, int height, int width);
 
 }  // namespace text
+
+}  // namespace lab

@@ -1,5 +1,7 @@
 #include "platform/text/glyph_source.h"
 
+namespace lab {
+
 namespace text {
 
 int NormalisedAngle(int escapement) {
@@ -8,3 +10,5 @@ int NormalisedAngle(int escapement) {
 }
 
 }  // namespace text
+
+}  // namespace lab

@@ -13,6 +13,8 @@
 #include "platform/gdi_objects.h"
 #include "platform/text/font_scale.h"
 
+namespace lab {
+
 namespace text {
 
 // A glyph's coverage (0 none .. 255 full), already turned by the font's
@@ -57,3 +59,5 @@ int NormalisedAngle(int escapement);
 inline bool IsBold(const LogFont& font) { return font.weight > 550; }
 
 }  // namespace text
+
+}  // namespace lab

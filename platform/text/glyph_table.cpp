@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace lab {
+
 namespace text {
 
 const TableFont* FindTableFont(const GlyphTable& table, const LogFont& font) {
@@ -78,3 +80,5 @@ SizedFace* GlyphTableSource::Find(const LogFont& font) {
 }
 
 }  // namespace text
+
+}  // namespace lab

@@ -20,6 +20,8 @@
 
 #include "platform/text/glyph_source.h"
 
+namespace lab {
+
 namespace text {
 
 struct TableGlyph {
@@ -75,3 +77,5 @@ class GlyphTableSource : public GlyphSource {
 };
 
 }  // namespace text
+
+}  // namespace lab

@@ -8,8 +8,12 @@
 
 #include "platform/text/glyph_source.h"
 
+namespace lab {
+
 namespace text {
 
 std::unique_ptr<GlyphSource> MakeSystemGlyphSource();
 
 }  // namespace text
+
+}  // namespace lab

@@ -1,6 +1,8 @@
 #include "platform/text/glyph_table.h"
 #include "platform/text/system_glyphs.h"
 
+namespace lab {
+
 namespace text {
 
 std::unique_ptr<GlyphSource> MakeSystemGlyphSource() {
@@ -8,3 +10,5 @@ std::unique_ptr<GlyphSource> MakeSystemGlyphSource() {
 }
 
 }  // namespace text
+
+}  // namespace lab

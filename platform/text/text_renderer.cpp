@@ -12,6 +12,8 @@
 #include "platform/text/system_glyphs.h"
 #include "platform/text/utf8.h"
 
+namespace lab {
+
 namespace text {
 namespace {
 
@@ -216,3 +218,5 @@ PixelMetrics TextRenderer::Metrics(const LogFont& log) {
 }
 
 }  // namespace text
+
+}  // namespace lab

@@ -27,6 +27,8 @@
 #include "platform/surface.h"
 #include "platform/text/font_scale.h"
 
+namespace lab {
+
 namespace text {
 
 class GlyphSource;
@@ -87,3 +89,5 @@ class TextRenderer {
 };
 
 }  // namespace text
+
+}  // namespace lab

@@ -1,5 +1,7 @@
 #include "platform/text/utf8.h"
 
+namespace lab {
+
 namespace text {
 
 char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
@@ -49,3 +51,5 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
 }
 
 }  // namespace text
+
+}  // namespace lab

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace lab {
+
 namespace text {
 
 // The code point substituted for every malformed sequence.
@@ -15,3 +17,5 @@ constexpr char32_t kReplacementCharacter = 0xFFFD;
 char32_t DecodeUtf8(std::string_view text, std::size_t& pos);
 
 }  // namespace text
+
+}  // namespace lab

@@ -17,6 +17,8 @@
 
 #include "res/generator/picture.h"
 
+namespace lab {
+
 namespace {
 
 const QColor kCell(37, 75, 75);
@@ -86,3 +88,5 @@ std::vector<Picture> DrawDisplayCells() {
   cells.push_back({144, Cell(A | B | C | E | F | G)});
   return cells;
 }
+
+}  // namespace lab

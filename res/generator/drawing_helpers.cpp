@@ -5,6 +5,8 @@
 
 #include "res/generator/picture.h"
 
+namespace lab {
+
 QImage NewBitmap(int width, int height, QColor fill) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(fill);
@@ -103,3 +105,5 @@ double Hash01(int x, int y, int seed) {
   h ^= h >> 16;
   return static_cast<double>(h & 0xFFFFFFu) / static_cast<double>(0xFFFFFF);
 }
+
+}  // namespace lab

@@ -12,6 +12,8 @@
 #include "res/generator/picture.h"
 #include "res/generator/source_writer.h"
 
+namespace lab {
+
 namespace {
 
 template <typename T>
@@ -26,6 +28,10 @@ bool SavePng(const QImage& image, const QString& path) {
 }
 
 }  // namespace
+
+}  // namespace lab
+
+using namespace lab;
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -10,6 +10,8 @@
 
 #include "res/generator/picture.h"
 
+namespace lab {
+
 namespace {
 
 // The icon's palette: five reds and a highlight for the ball, the band's
@@ -112,3 +114,5 @@ IconPictures DrawIcon() {
   return {128, Render({32, 8, 23, 12.0, 16.0, 6.5, true}),
           Render({16, 4, 11, 6.0, 8.0, 3.4, false})};
 }
+
+}  // namespace lab

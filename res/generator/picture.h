@@ -9,6 +9,8 @@
 #include <QPointF>
 #include <vector>
 
+namespace lab {
+
 // One bitmap resource. The image is QImage::Format_RGB32, whose pixels are
 // 0xFFRRGGBB in rows top-down: the layout the lab's Bitmap uses.
 struct Picture {
@@ -47,3 +49,5 @@ QImage SoftShadow(const QPainterPath& shape, QSize size, QPointF offset, int rad
 
 // A cheap deterministic hash of two integers and a seed, in 0..1.
 double Hash01(int x, int y, int seed);
+
+}  // namespace lab

@@ -12,6 +12,8 @@
 
 #include "res/generator/picture.h"
 
+namespace lab {
+
 namespace {
 
 constexpr int kWidth = 28;
@@ -86,3 +88,5 @@ QImage Switch(bool on) {
 }  // namespace
 
 std::vector<Picture> DrawPowerSwitch() { return {{145, Switch(true)}, {148, Switch(false)}}; }
+
+}  // namespace lab

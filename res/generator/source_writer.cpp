@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace lab {
+
 namespace {
 
 void WriteArray(QTextStream& out, const QString& name, const QImage& image, bool withAlpha) {
@@ -75,7 +77,7 @@ bool WritePictureSource(const QString& path, const std::vector<Picture>& bitmaps
          "#include <cstdint>\n"
          "#include <vector>\n\n"
          "#include \"res/pictures.h\"\n\n"
-         "namespace {\n\n";
+         "namespace lab {\nnamespace {\n\n";
   for (const Picture& p : bitmaps) {
     WriteRuns(out, p.id, p.image.convertToFormat(QImage::Format_RGB32));
   }
@@ -121,7 +123,10 @@ bool WritePictureSource(const QString& path, const std::vector<Picture>& bitmaps
       << icon.id << "Large}, {" << icon.small.width() << ", kIcon" << icon.id << "Small}};\n\n"
       << "}  // namespace\n\n"
          "std::span<const BitmapResource> LabBitmaps() { return Bitmaps().table; }\n"
-         "const Icon& LabIcon() { return kIcon; }\n";
+         "const Icon& LabIcon() { return kIcon; }\n\n"
+         "}  // namespace lab\n";
   out.flush();
   return out.status() == QTextStream::Ok && file.commit();
 }
+
+}  // namespace lab

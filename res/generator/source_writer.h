@@ -6,9 +6,13 @@
 
 #include "res/generator/picture.h"
 
+namespace lab {
+
 // The source defines LabBitmaps() and LabIcon() (res/pictures.h): the icon
 // as constant arrays of pixels, each bitmap as constant arrays of its runs
 // of one colour, unpacked at the first call. Returns false when the file
 // cannot be written.
 bool WritePictureSource(const QString& path, const std::vector<Picture>& bitmaps,
                         const IconPictures& icon);
+
+}  // namespace lab

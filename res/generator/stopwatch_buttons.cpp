@@ -8,6 +8,8 @@
 
 #include "res/generator/picture.h"
 
+namespace lab {
+
 namespace {
 
 constexpr int kWidth = 32;
@@ -97,3 +99,5 @@ std::vector<Picture> DrawStopwatchButtons() {
       {155, Button("stop", kBlack, true)},   {156, Button("start", kRed, true)},
   };
 }
+
+}  // namespace lab

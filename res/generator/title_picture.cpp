@@ -16,6 +16,8 @@
 #define LAB_VERSION "1.0.0.1"
 #endif
 
+namespace lab {
+
 namespace {
 
 constexpr int kWidth = 399;
@@ -205,3 +207,5 @@ Picture DrawTitle() {
   Version(p);
   return {161, image};
 }
+
+}  // namespace lab

@@ -16,6 +16,8 @@
 
 #include "res/generator/picture.h"
 
+namespace lab {
+
 namespace {
 
 constexpr int kWidth = 60;
@@ -203,3 +205,5 @@ std::vector<Picture> DrawWeights() {
           {159, Scene({16.0, "0.3 kg"}, wood, emptyPeg)},
           {160, emptyPeg}};
 }
+
+}  // namespace lab

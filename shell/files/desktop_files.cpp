@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace lab {
+
 namespace desktop_files {
 namespace {
 
@@ -155,3 +157,5 @@ std::string StateFolder() {
 }
 
 }  // namespace desktop_files
+
+}  // namespace lab

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace lab {
+
 namespace desktop_files {
 
 // Writes bytes to a new temporary file in the folder of `path`, flushes
@@ -32,3 +34,5 @@ std::string StateFolder();
 std::string DescribeError(int error);
 
 }  // namespace desktop_files
+
+}  // namespace lab

@@ -4,6 +4,8 @@
 
 #include "shell/files/desktop_files.h"
 
+namespace lab {
+
 namespace {
 // Length of the UTF-8 sequence that starts with this byte (1 for stray bytes).
 std::size_t Utf8Length(unsigned char lead) {
@@ -415,3 +417,5 @@ ScopedHeadlessHost::ScopedHeadlessHost()
 }
 
 ScopedHeadlessHost::~ScopedHeadlessHost() { SetWindowHost(m_previous); }
+
+}  // namespace lab

@@ -28,6 +28,8 @@
 #include "platform/resources.h"
 #include "platform/window_host.h"
 
+namespace lab {
+
 class HeadlessHost : public WindowHost {
  public:
   struct MessageBoxRecord {
@@ -236,3 +238,5 @@ class ScopedHeadlessHost {
   HeadlessHost m_host;
   WindowHost* m_previous;
 };
+
+}  // namespace lab

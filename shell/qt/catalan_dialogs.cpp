@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace lab {
+
 bool UseCatalanDialogs() {
   // Lives as long as the application, which keeps a pointer to it.
   static QTranslator translator;
@@ -14,3 +16,5 @@ bool UseCatalanDialogs() {
   }
   return QCoreApplication::installTranslator(&translator);
 }
+
+}  // namespace lab

@@ -6,6 +6,10 @@
 // qt6-translations-l10n; without it the dialogs keep Qt's English.
 #pragma once
 
+namespace lab {
+
 // Call right after the application object is made. True when the
 // translation was found and installed.
 bool UseCatalanDialogs();
+
+}  // namespace lab

@@ -2,4 +2,8 @@
 
 #include <clocale>
 
+namespace lab {
+
 void UseClassicNumbers() { std::setlocale(LC_NUMERIC, "C"); }
+
+}  // namespace lab

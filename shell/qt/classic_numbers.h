@@ -9,5 +9,9 @@
 // other categories (character type, messages) stay the user's.
 #pragma once
 
+namespace lab {
+
 // Call right after the application object is made.
 void UseClassicNumbers();
+
+}  // namespace lab

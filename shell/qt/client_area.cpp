@@ -11,6 +11,8 @@
 #include "shell/qt/run_report.h"
 #include "shell/qt/template_style.h"
 
+namespace lab {
+
 namespace {
 unsigned ButtonFlags(Qt::MouseButtons buttons) {
   unsigned flags = 0;
@@ -218,3 +220,5 @@ void ClientArea::mouseMoveEvent(QMouseEvent* event) {
   const unsigned flags = ButtonFlags(event->buttons());
   Send(Dialog::Mouse::Move, flags, at);
 }
+
+}  // namespace lab

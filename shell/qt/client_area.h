@@ -13,6 +13,8 @@
 #include "platform/dialog.h"
 #include "platform/right_button.h"
 
+namespace lab {
+
 class DialogWindow;
 
 class ClientArea : public QWidget {
@@ -58,3 +60,5 @@ class ClientArea : public QWidget {
   QRect m_mark;
   int m_lastInstrument = -1;  // focused again when the window gets the focus back
 };
+
+}  // namespace lab

@@ -21,6 +21,8 @@
 #include "shell/qt/run_report.h"
 #include "shell/qt/template_style.h"
 
+namespace lab {
+
 namespace {
 Qt::Alignment HorizontalAlignment(TextAlign align) {
   switch (align) {
@@ -376,3 +378,5 @@ void DialogWindow::SurfaceChanged(const CRect& rect) {
 }
 
 void DialogWindow::PresentNow() { m_client->PresentNow(); }
+
+}  // namespace lab

@@ -24,10 +24,13 @@
 #include "platform/dialog.h"
 #include "platform/resources.h"
 
-class ClientArea;
-class QtHost;
 class QTimer;
 class QWindow;
+
+namespace lab {
+
+class ClientArea;
+class QtHost;
 
 class DialogWindow : public QDialog {
  public:
@@ -130,3 +133,5 @@ class DialogWindow : public QDialog {
   // A close that waits for the running handler to return.
   bool m_closePending = false;
 };
+
+}  // namespace lab

@@ -16,6 +16,8 @@
 #include "shell/qt/termination.h"
 #include "shell/qt/x11_close_requests.h"
 
+using namespace lab;
+
 int main(int argc, char* argv[]) {
   // The teacher's list of codes goes to standard output before anything
   // needs a display.

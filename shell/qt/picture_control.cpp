@@ -6,6 +6,8 @@
 #include "shell/qt/run_report.h"
 #include "shell/qt/template_style.h"
 
+namespace lab {
+
 PictureControl::PictureControl(const QImage& picture, QWidget* parent)
     : QWidget(parent), m_picture(picture) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -18,3 +20,5 @@ void PictureControl::paintEvent(QPaintEvent* event) {
   PaintPixelsExactly(painter, m_picture, QPoint(0, 0), event->region(), DialogBackground());
   run_report::NoteFrame();
 }
+
+}  // namespace lab

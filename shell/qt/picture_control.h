@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace lab {
+
 class PictureControl : public QWidget {
  public:
   // `picture` views the bitmap's pixels, which live as long as the program.
@@ -17,3 +19,5 @@ class PictureControl : public QWidget {
  private:
   QImage m_picture;
 };
+
+}  // namespace lab

@@ -1,5 +1,7 @@
 #include "shell/qt/pixel_painting.h"
 
+namespace lab {
+
 void PaintFocusMark(QPainter& painter, const QImage& picture, const QRect& mark) {
   if (mark.isEmpty()) return;
   auto dot = [&](int x, int y) {
@@ -31,3 +33,5 @@ void PaintPixelsExactly(QPainter& painter, const QImage& picture, const QPoint& 
     }
   }
 }
+
+}  // namespace lab

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QRegion>
 
+namespace lab {
+
 // Draws the parts of `region` (logical pixels) that the picture covers at
 // `origin`, and fills the rest of `region` with `background`.
 void PaintPixelsExactly(QPainter& painter, const QImage& picture, const QPoint& origin,
@@ -16,3 +18,5 @@ void PaintPixelsExactly(QPainter& painter, const QImage& picture, const QPoint& 
 // pixel of the rectangle's edges, those where x + y is even, in the
 // inverse of the picture's colour there. The picture itself is not changed.
 void PaintFocusMark(QPainter& painter, const QImage& picture, const QRect& mark);
+
+}  // namespace lab

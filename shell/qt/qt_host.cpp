@@ -16,6 +16,8 @@
 #include "shell/qt/dialog_window.h"
 #include "shell/qt/template_style.h"
 
+namespace lab {
+
 namespace {
 constexpr unsigned kIconMask = 0xF0u;
 constexpr unsigned kIconHand = 0x10u;
@@ -296,3 +298,5 @@ int QtHost::PixelScale(const Dialog& dialog) const {
   const double ratio = window != nullptr ? window->devicePixelRatioF() : 1.0;
   return std::max(1, static_cast<int>(std::lround(ratio)));
 }
+
+}  // namespace lab

@@ -22,8 +22,11 @@
 
 #include "platform/window_host.h"
 
-class DialogWindow;
 class QDialog;
+
+namespace lab {
+
+class DialogWindow;
 
 class QtHost : public WindowHost {
  public:
@@ -106,3 +109,5 @@ class QtHost : public WindowHost {
   std::vector<Level> m_levels;
   bool m_endingAll = false;
 };
+
+}  // namespace lab

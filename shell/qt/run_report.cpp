@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace lab {
+
 namespace run_report {
 namespace {
 QElapsedTimer g_clock;
@@ -34,3 +36,5 @@ void Write() {
 }
 
 }  // namespace run_report
+
+}  // namespace lab

@@ -5,6 +5,8 @@
 // (space separated). Nothing is measured or written otherwise.
 #pragma once
 
+namespace lab {
+
 namespace run_report {
 
 // Call first thing in main: the moment the process started.
@@ -15,3 +17,5 @@ void NoteTick();
 void Write();
 
 }  // namespace run_report
+
+}  // namespace lab

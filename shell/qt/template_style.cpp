@@ -4,6 +4,8 @@
 
 #include "platform/color.h"
 
+namespace lab {
+
 QString ToQString(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
@@ -87,3 +89,5 @@ QIcon ToQIcon(const Icon& icon) {
   AddIconImage(result, icon.small);
   return result;
 }
+
+}  // namespace lab

@@ -20,6 +20,8 @@
 #include "platform/bitmap.h"
 #include "platform/resources.h"
 
+namespace lab {
+
 // UTF-8 in both directions; the core's texts are all UTF-8.
 QString ToQString(std::string_view utf8);
 std::string ToUtf8(const QString& text);
@@ -54,3 +56,5 @@ QImage ViewBitmap(const Bitmap& bitmap);
 void AddIconImage(QIcon& icon, const IconImage& image);
 // The icon's two images, copied.
 QIcon ToQIcon(const Icon& icon);
+
+}  // namespace lab

@@ -8,6 +8,8 @@
 
 #include "shell/qt/qt_host.h"
 
+namespace lab {
+
 namespace {
 // The signal handler writes a byte into the pipe; the event loop reads it.
 int g_pipe[2] = {-1, -1};
@@ -41,3 +43,5 @@ void EndCleanlyOnTermination(QtHost& host) {
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
 }
+
+}  // namespace lab

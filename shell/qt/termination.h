@@ -3,8 +3,12 @@
 // Escape and the program exits with status 0.
 #pragma once
 
+namespace lab {
+
 class QtHost;
 
 // Installs the handlers for the host; call once a QApplication exists.
 // Calling it again moves them to another host.
 void EndCleanlyOnTermination(QtHost& host);
+
+}  // namespace lab

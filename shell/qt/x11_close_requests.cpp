@@ -12,6 +12,8 @@
 
 #include "shell/qt/dialog_window.h"
 
+namespace lab {
+
 namespace {
 std::uint32_t Atom(xcb_connection_t* connection, const char* name) {
   const xcb_intern_atom_cookie_t cookie =
@@ -60,3 +62,5 @@ bool X11CloseRequests::nativeEventFilter(const QByteArray&, void*, qintptr*) { r
 X11CloseRequests::~X11CloseRequests() {
   if (m_installed) QCoreApplication::instance()->removeNativeEventFilter(this);
 }
+
+}  // namespace lab

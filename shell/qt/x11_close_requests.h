@@ -11,6 +11,8 @@
 #include <QAbstractNativeEventFilter>
 #include <cstdint>
 
+namespace lab {
+
 class X11CloseRequests : public QAbstractNativeEventFilter {
  public:
   // Installs the filter when the application runs on X11; it stays
@@ -27,3 +29,5 @@ class X11CloseRequests : public QAbstractNativeEventFilter {
   std::uint32_t m_protocols = 0;
   std::uint32_t m_deleteWindow = 0;
 };
+
+}  // namespace lab

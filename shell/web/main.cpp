@@ -17,6 +17,8 @@
 #include "res/resource_ids.h"
 #include "shell/web/web_host.h"
 
+namespace lab {
+
 namespace {
 WebHost& Host() {
   static WebHost host;
@@ -115,3 +117,5 @@ EMSCRIPTEN_KEEPALIVE void lab_bench_paint() {
 // them there again.
 EMSCRIPTEN_KEEPALIVE void lab_bench_present(int on) { Host().SetPresenting(on != 0); }
 }
+
+}  // namespace lab

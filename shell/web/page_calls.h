@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace lab {
+
 extern "C" {
 
 // --- windows and controls --------------------------------------------------
@@ -153,3 +155,5 @@ constexpr int kArrowDown = 0x28;
 constexpr int kThrow = 0x4C;  // 'L'
 constexpr unsigned kShiftKey = 0x1;
 }  // namespace page_input
+
+}  // namespace lab

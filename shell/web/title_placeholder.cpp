@@ -18,6 +18,8 @@
 #include "res/lab_resources.h"
 #include "res/resource_ids.h"
 
+namespace lab {
+
 namespace {
 
 std::string Base64(const std::string& bytes) {
@@ -125,6 +127,10 @@ bool Write(const std::string& pictures, const std::string& output) {
 }
 
 }  // namespace
+
+}  // namespace lab
+
+using namespace lab;
 
 int main(int argc, char** argv) {
   if (argc != 3) {

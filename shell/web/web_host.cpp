@@ -11,6 +11,8 @@
 #include "platform/surface_rgba.h"
 #include "shell/web/page_calls.h"
 
+namespace lab {
+
 namespace {
 // The shortest period a timer runs at, in milliseconds.
 constexpr unsigned kMinimumTimerPeriod = 10;
@@ -470,3 +472,5 @@ void WebHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable
     lab_page_enable_menu_item(window->level, command, enable ? 1 : 0);
   }
 }
+
+}  // namespace lab

@@ -35,6 +35,8 @@
 #include "platform/right_button.h"
 #include "platform/window_host.h"
 
+namespace lab {
+
 class WebHost : public WindowHost {
  public:
   WebHost();
@@ -140,3 +142,5 @@ class WebHost : public WindowHost {
   // The event being taken from the page.
   int m_event[6] = {};
 };
+
+}  // namespace lab

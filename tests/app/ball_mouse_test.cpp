@@ -11,6 +11,8 @@
 #include "tests/experiment/lab_actions.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 using namespace lab_actions;
@@ -125,3 +127,5 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+}  // namespace lab

@@ -9,6 +9,8 @@
 #include "tests/support/golden.h"
 #include "tests/support/png.h"
 
+namespace lab {
+
 namespace {
 
 RgbPicture Plain(int width, int height) {
@@ -76,3 +78,5 @@ TEST(PictureCheck, AMissingGoldenSaysHowToMakeIt) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -7,6 +7,8 @@
 
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 Instrument Find(const Dialog& dlg, int id) {
@@ -203,3 +205,5 @@ TEST_F(Instruments, WholeExperimentByKeyboardAlone) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -12,6 +12,8 @@
 #include "tests/support/golden.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -244,3 +246,5 @@ TEST_F(PaintTest, PaintsChangeNothingWhenTheyCome) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -6,6 +6,8 @@
 #include "app/title_dlg.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 using StartupTest = LabTest;
@@ -192,3 +194,5 @@ TEST(LabApplication, RunsTheMainDialogModallyAndEndsWithStatusZero) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -6,6 +6,8 @@
 #include "tests/experiment/lab_actions.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 TEST_F(LabTest, AKeepThatFailsIsToldOnceAndTheLabGoesOn) {
@@ -45,3 +47,5 @@ TEST(TeacherCommand, WritesTheListOrTheUsageLine) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -12,6 +12,8 @@
 #include "platform/dc.h"
 #include "platform/resources.h"
 
+namespace lab {
+
 namespace draw_test {
 
 constexpr COLORREF kPaper = RGB(255, 255, 255);
@@ -72,3 +74,5 @@ class SurfaceTest : public ::testing::Test {
 };
 
 }  // namespace draw_test
+
+}  // namespace lab

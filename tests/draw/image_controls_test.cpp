@@ -7,6 +7,8 @@
 #include "draw_test_pictures.h"
 #include "shell/headless/headless_host.h"
 
+namespace lab {
+
 namespace {
 
 using draw_test::kPaper;
@@ -121,3 +123,5 @@ INSTANTIATE_TEST_SUITE_P(Edges, StartButtonTest,
                                            ButtonClick{340, 89, false}));
 
 }  // namespace
+
+}  // namespace lab

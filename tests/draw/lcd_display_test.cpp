@@ -6,6 +6,8 @@
 #include "draw/lcd_display.h"
 #include "draw_test_pictures.h"
 
+namespace lab {
+
 namespace {
 
 using draw_test::PictureColor;
@@ -79,3 +81,5 @@ TEST_F(LcdTest, BlankClearsEveryCellAndThePoint) {
 }
 
 }  // namespace
+
+}  // namespace lab

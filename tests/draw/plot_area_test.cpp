@@ -10,6 +10,8 @@
 #include "draw/plot_area.h"
 #include "draw_test_pictures.h"
 
+namespace lab {
+
 namespace {
 
 using draw_test::kPaper;
@@ -328,3 +330,5 @@ INSTANTIATE_TEST_SUITE_P(Segments, ClipTest, ::testing::Values(
 // clang-format on
 
 }  // namespace
+
+}  // namespace lab

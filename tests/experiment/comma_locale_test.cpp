@@ -14,6 +14,8 @@
 #include "tests/support/golden.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 using namespace lab_actions;
@@ -152,3 +154,5 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+}  // namespace lab

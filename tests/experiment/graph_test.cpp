@@ -10,6 +10,8 @@
 #include "tests/support/golden.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 constexpr COLORREF kPointColour = RGB(0, 0, 100);
@@ -189,3 +191,5 @@ TEST_F(GraphTest, GoldenGraphWithALine) {
 }
 
 }  // namespace
+
+}  // namespace lab

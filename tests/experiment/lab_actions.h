@@ -5,6 +5,8 @@
 #include "res/lab_layout.h"
 #include "shell/headless/headless_host.h"
 
+namespace lab {
+
 namespace lab_actions {
 
 // The stopwatch's controls, for its panel at its start-up place.
@@ -37,3 +39,5 @@ inline void Time(HeadlessHost& host, CLabDlg& dlg, int ticks) {
 }
 
 }  // namespace lab_actions
+
+}  // namespace lab

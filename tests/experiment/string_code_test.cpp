@@ -13,6 +13,8 @@
 #include "report/class_list.h"
 #include "res/lab_layout.h"
 
+namespace lab {
+
 namespace {
 
 using namespace string_code;
@@ -112,3 +114,5 @@ TEST(StringCode, TheTeachersListAndEveryKOnTheGraphAndInTheBox) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -17,6 +17,8 @@
 #include "tests/experiment/lab_actions.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 // The k of the fit's message ("... Per tant, k = 28.20 N/m"); none when
@@ -187,3 +189,5 @@ INSTANTIATE_TEST_SUITE_P(Codes, WholeExperimentUnderACode,
                          ::testing::Values("222222", "222234", "PDCPCU", "ZZZZZ3", "2222J7"));
 
 }  // namespace
+
+}  // namespace lab

@@ -8,6 +8,8 @@
 #include "tests/experiment/lab_actions.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 using namespace lab_actions;
@@ -241,3 +243,5 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+}  // namespace lab

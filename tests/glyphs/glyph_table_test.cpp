@@ -14,6 +14,8 @@
 #include "tests/support/graph_text_print.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 class GraphTextInTable : public ::testing::TestWithParam<GraphText> {};
@@ -106,3 +108,5 @@ TEST_F(PaintedLab, WritesNothingItsGlyphSourceCannotServe) {
 }
 
 }  // namespace
+
+}  // namespace lab

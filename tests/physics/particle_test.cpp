@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace lab {
+
 namespace {
 
 struct LinearLawRow {
@@ -69,3 +71,5 @@ INSTANTIATE_TEST_SUITE_P(Rows, ParticleStepTest,
                                            StepRow{0.0, {1.0, -2.0, 0.5, 1.0}, -1.0}));
 
 }  // namespace
+
+}  // namespace lab

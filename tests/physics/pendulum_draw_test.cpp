@@ -9,6 +9,8 @@
 #include "platform/dc.h"
 #include "platform/surface.h"
 
+namespace lab {
+
 namespace {
 
 constexpr COLORREF kBackground = RGB(50, 90, 150);
@@ -200,3 +202,5 @@ TEST_P(PendulumSessionTest, StaysFiniteInsideTheWallsAndTheBox) {
 INSTANTIATE_TEST_SUITE_P(Seeds, PendulumSessionTest, ::testing::Range(1u, 9u));
 
 }  // namespace
+
+}  // namespace lab

@@ -7,6 +7,8 @@
 #include "physics/elastic_pendulum.h"
 #include "platform/runtime.h"
 
+namespace lab {
+
 namespace {
 
 // The 1 kg ball's radius and the limits of its centre in the box.
@@ -199,3 +201,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
+
+}  // namespace lab

@@ -10,6 +10,8 @@
 #include "platform/runtime.h"
 #include "tests/support/comma_locale.h"
 
+namespace lab {
+
 namespace {
 
 struct FormatRow {
@@ -85,3 +87,5 @@ INSTANTIATE_TEST_SUITE_P(Rows, CommaParseTest,
                          });
 
 }  // namespace
+
+}  // namespace lab

@@ -9,6 +9,8 @@
 #include "res/resource_ids.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 struct LookRow {
@@ -63,3 +65,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<LookRow>& row) { return std::string(row.param.name); });
 
 }  // namespace
+
+}  // namespace lab

@@ -5,6 +5,8 @@
 
 #include "platform/data_exchange.h"
 
+namespace lab {
+
 namespace {
 
 struct ParseRow {
@@ -63,3 +65,5 @@ TEST(RangeMessage, NamesBothBounds) {
 }
 
 }  // namespace
+
+}  // namespace lab

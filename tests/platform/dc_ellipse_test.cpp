@@ -7,6 +7,8 @@
 
 #include "platform/dc.h"
 
+namespace lab {
+
 namespace {
 
 constexpr COLORREF kPaper = RGB(255, 255, 255);
@@ -188,3 +190,5 @@ TEST(EllipsePen, WithoutAPenTheBrushCoversTheWholeShape) {
 }
 
 }  // namespace
+
+}  // namespace lab

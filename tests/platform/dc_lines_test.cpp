@@ -10,6 +10,8 @@
 
 #include "platform/dc.h"
 
+namespace lab {
+
 namespace {
 
 using Pixels = std::set<std::pair<int, int>>;
@@ -139,3 +141,5 @@ TEST(LinePen, MovesThePositionAndDrawsOnlyWithAVisiblePen) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -7,6 +7,8 @@
 
 #include "platform/dc.h"
 
+namespace lab {
+
 namespace {
 
 constexpr COLORREF kPaper = RGB(255, 255, 255);
@@ -229,3 +231,5 @@ TEST(SurfaceResize, KeepsWhatOverlapsAndFillsTheRest) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -14,6 +14,8 @@
 #include "platform/text/text_renderer.h"
 #include "tests/support/graph_text_print.h"
 
+namespace lab {
+
 namespace {
 
 struct PlacementRow {
@@ -83,3 +85,5 @@ INSTANTIATE_TEST_SUITE_P(EveryGraphText, SameGlyphs,
                          });
 
 }  // namespace
+
+}  // namespace lab

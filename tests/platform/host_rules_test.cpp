@@ -9,6 +9,8 @@
 #include "res/resource_ids.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 // The main window's template with no lab behind it: it counts the change
@@ -148,3 +150,5 @@ TEST(RightButtonRouter, AnEndedDialogOwnsNothing) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -8,6 +8,8 @@
 
 #include "platform/surface_rgba.h"
 
+namespace lab {
+
 namespace {
 
 struct RgbaRow {
@@ -61,3 +63,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace
+
+}  // namespace lab

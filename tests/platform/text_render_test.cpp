@@ -16,6 +16,8 @@
 #include "platform/text/text_renderer.h"
 #include "tests/support/png.h"
 
+namespace lab {
+
 namespace {
 
 constexpr COLORREF kPaper = RGB(255, 255, 255);
@@ -380,3 +382,5 @@ TEST(TextOut, GraphPanelTextsDoNotCollide) {
 }
 
 }  // namespace
+
+}  // namespace lab

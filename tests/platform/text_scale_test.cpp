@@ -8,6 +8,8 @@
 #include "platform/text/font_scale.h"
 #include "platform/text/utf8.h"
 
+namespace lab {
+
 namespace {
 
 // Liberation Serif, the face that serves "Times New Roman": 2048 units per
@@ -94,3 +96,5 @@ INSTANTIATE_TEST_SUITE_P(
                       Utf8Row{"\xFF", {kBad}}));
 
 }  // namespace
+
+}  // namespace lab

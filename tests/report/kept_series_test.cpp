@@ -6,6 +6,8 @@
 
 #include "report/kept_series.h"
 
+namespace lab {
+
 namespace {
 
 KeptSeries Sample() {
@@ -136,3 +138,5 @@ TEST(KeptSeries, FuzzedTextsAreRefusedOrValid) {
 }
 
 }  // namespace
+
+}  // namespace lab

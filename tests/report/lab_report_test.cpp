@@ -15,6 +15,8 @@
 #include "tests/support/lab_fixture.h"
 #include "tests/support/png.h"
 
+namespace lab {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -239,3 +241,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
+
+}  // namespace lab

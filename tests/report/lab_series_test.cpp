@@ -11,6 +11,8 @@
 #include "tests/report/report_tables.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 using namespace lab_actions;
@@ -154,3 +156,5 @@ INSTANTIATE_TEST_SUITE_P(
                       std::string(1 << 20, '\n')));
 
 }  // namespace
+
+}  // namespace lab

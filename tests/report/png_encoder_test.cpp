@@ -8,6 +8,8 @@
 #include "report/png_encoder.h"
 #include "tests/support/png.h"
 
+namespace lab {
+
 namespace {
 
 // The check values published with the two algorithms.
@@ -77,3 +79,5 @@ TEST(EncodePng, NothingForAnEmptyOrInconsistentPicture) {
 }
 
 }  // namespace
+
+}  // namespace lab

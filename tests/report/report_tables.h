@@ -7,6 +7,8 @@
 
 #include "experiment/point_series.h"
 
+namespace lab {
+
 namespace report_tables {
 
 // A series of (mass, T^2) points, in order.
@@ -79,3 +81,5 @@ inline constexpr const char* kSameMassCsv =
     " El pendent de la recta no s'ha pogut calcular\r\n";
 
 }  // namespace report_tables
+
+}  // namespace lab

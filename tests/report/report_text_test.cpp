@@ -10,6 +10,8 @@
 #include "report/report_table.h"
 #include "tests/report/report_tables.h"
 
+namespace lab {
+
 namespace {
 
 struct NumberRow {
@@ -118,3 +120,5 @@ TEST(Report, CsvQuotesCellsThatHoldItsSeparatorsAndHtmlEscapesMarkup) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -6,6 +6,8 @@
 #include "report/report_table.h"
 #include "tests/report/report_tables.h"
 
+namespace lab {
+
 namespace {
 
 TEST(KeptSeriesWithCodes, VersionTwoOnlyWithACodeReadStrictly) {
@@ -31,3 +33,5 @@ TEST(ReportWithCode, EndsWithTheCodeOnlyWhenThereIsOne) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -6,6 +6,8 @@
 
 #include "tests/res/picture_probe.h"
 
+namespace lab {
+
 namespace {
 
 constexpr Rgb kCell{37, 75, 75};
@@ -55,3 +57,5 @@ TEST(DisplayPoint, IsASolidLitSquare) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -9,6 +9,8 @@
 
 #include "tests/res/picture_probe.h"
 
+namespace lab {
+
 namespace {
 
 constexpr Rgb kFace{102, 153, 153};
@@ -130,3 +132,5 @@ TEST(Weights, SamePegOnTheSameLightWood) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -6,6 +6,8 @@
 #include "platform/bitmap.h"
 #include "res/pictures.h"
 
+namespace lab {
+
 struct Rgb {
   int r, g, b;
   bool operator==(const Rgb&) const = default;
@@ -51,3 +53,5 @@ inline Rgb MeanIn(const Bitmap& b, int x0, int y0, int x1, int y1) {
   const int n = (x1 - x0 + 1) * (y1 - y0 + 1);
   return {sum.r / n, sum.g / n, sum.b / n};
 }
+
+}  // namespace lab

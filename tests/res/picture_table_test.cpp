@@ -6,6 +6,8 @@
 
 #include "res/pictures.h"
 
+namespace lab {
+
 namespace {
 
 TEST(PictureTable, HoldsEveryBitmapOnceOpaqueAtItsSize) {
@@ -27,3 +29,5 @@ TEST(PictureTable, HoldsEveryBitmapOnceOpaqueAtItsSize) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -8,6 +8,8 @@
 #include "res/resource_ids.h"
 #include "tests/res/picture_probe.h"
 
+namespace lab {
+
 namespace {
 
 // Blue from light to dark, the title dark on a light yellow band, the
@@ -87,3 +89,5 @@ INSTANTIATE_TEST_SUITE_P(BothSizes, IconImageTest, ::testing::Values(32, 16),
                          [](const auto& row) { return row.param == 32 ? "Large" : "Small"; });
 
 }  // namespace
+
+}  // namespace lab

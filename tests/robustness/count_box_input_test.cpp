@@ -9,6 +9,8 @@
 #include "tests/experiment/lab_actions.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 using namespace lab_actions;
@@ -85,3 +87,5 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+}  // namespace lab

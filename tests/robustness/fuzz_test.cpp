@@ -14,6 +14,8 @@
 #include "tests/robustness/nasty_text.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 long EnvNumber(const char* name, long fallback) {
@@ -160,3 +162,5 @@ TEST(WholeProgramFuzz, KeepsEveryInvariantUnderRandomInput) {
 }
 
 }  // namespace
+
+}  // namespace lab

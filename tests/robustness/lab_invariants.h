@@ -7,6 +7,8 @@
 #include "app/lab_dlg.h"
 #include "shell/headless/headless_host.h"
 
+namespace lab {
+
 // Empty when every invariant holds, else a sentence naming the first broken.
 inline std::string CheckLabInvariants(const CLabDlg& dlg, const HeadlessHost& host) {
   const CElasticPendulum& p = dlg.m_pendulum;
@@ -42,3 +44,5 @@ inline std::string CheckLabInvariants(const CLabDlg& dlg, const HeadlessHost& ho
   }
   return {};
 }
+
+}  // namespace lab

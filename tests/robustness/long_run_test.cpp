@@ -14,6 +14,8 @@
 #include "tests/robustness/lab_invariants.h"
 #include "tests/support/lab_fixture.h"
 
+namespace lab {
+
 namespace {
 
 using namespace lab_actions;
@@ -67,3 +69,5 @@ TEST_F(LongRun, TwelveDaysWithTheStopwatchRunning) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace lab {
+
 inline const std::vector<std::string>& NastyCountTexts() {
   static const std::vector<std::string> texts = {"",
                                                  " ",
@@ -52,3 +54,5 @@ inline std::string RandomCountText(std::mt19937_64& rng) {
   for (int n = length(rng); n > 0; --n) s.push_back(static_cast<char>(byte(rng)));
   return s;
 }
+
+}  // namespace lab

@@ -6,6 +6,8 @@
 
 #include "shell/qt/catalan_dialogs.h"
 
+namespace lab {
+
 TEST(CatalanDialogs, MessageBoxAndSaveDialogButtonsAreInCatalan) {
   // The shell's test program installs the translation as the lab does; a
   // second install finds it again.
@@ -18,3 +20,5 @@ TEST(CatalanDialogs, MessageBoxAndSaveDialogButtonsAreInCatalan) {
   chooser.setAcceptMode(QFileDialog::AcceptSave);
   EXPECT_EQ(chooser.labelText(QFileDialog::Accept).toStdString(), "De&sa");
 }
+
+}  // namespace lab

@@ -22,6 +22,8 @@
 #include "tests/support/comma_locale.h"
 #include "tests/support/golden.h"
 
+namespace lab {
+
 namespace {
 
 // The painted picture (rows 0 .. 437) as the client area shows it.
@@ -143,3 +145,5 @@ TEST(CommaLocaleShell, TheLabLooksAndSpeaksAsInTheCLocale) {
 }
 
 }  // namespace
+
+}  // namespace lab

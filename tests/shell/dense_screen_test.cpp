@@ -17,6 +17,8 @@
 #include "shell/qt/client_area.h"
 #include "shell_test_support.h"
 
+namespace lab {
+
 namespace {
 
 TEST(DenseScreen, EveryPixelIsATwoByTwoBlock) {
@@ -65,3 +67,5 @@ TEST(DenseScreen, EveryPixelIsATwoByTwoBlock) {
 }
 
 }  // namespace
+
+}  // namespace lab

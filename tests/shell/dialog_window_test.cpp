@@ -19,6 +19,8 @@
 #include "shell/qt/qt_host.h"
 #include "shell_test_support.h"
 
+namespace lab {
+
 namespace {
 
 struct ControlRow {
@@ -260,3 +262,5 @@ TEST(DialogWindow, EveryMessageFitsTheMessageLineWhole) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -17,6 +17,8 @@
 #include "shell_test_support.h"
 #include "tests/support/golden.h"
 
+namespace lab {
+
 namespace {
 
 // The ball moves with every tick: its box is left out of the comparisons.
@@ -107,3 +109,5 @@ TEST(KeyboardShell, TabReachesEveryInstrumentAndControlAndSpaceMovesAWeight) {
 }
 
 }  // namespace
+
+}  // namespace lab

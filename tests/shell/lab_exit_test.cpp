@@ -21,6 +21,8 @@
 #include "shell/qt/termination.h"
 #include "shell_test_support.h"
 
+namespace lab {
+
 namespace {
 
 enum class Leave { kEscape, kClose };
@@ -161,3 +163,5 @@ TEST(LabExit, TheProgramEndsOnSigtermWithItsRunFigures) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -14,6 +14,8 @@
 #include "res/resource_ids.h"
 #include "shell_test_support.h"
 
+namespace lab {
+
 namespace {
 
 void EnterTheLab(DialogWindow& title) { ClickAt(&title, title.Control(IDOK)->geometry().center()); }
@@ -93,3 +95,5 @@ TEST(LabProgram, TitleComesFirstThenTheMainWindowRunsUntilEscape) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -11,6 +11,8 @@
 #include "shell/qt/qt_host.h"
 #include "shell_test_support.h"
 
+namespace lab {
+
 namespace {
 
 QLineEdit* Edit(DialogWindow& w, int id) { return qobject_cast<QLineEdit*>(w.Control(id)); }
@@ -234,3 +236,5 @@ TEST(QtHost, InitialisationRunsBeforeTheWindowShowsAndMayRunAnotherDialog) {
 }
 
 }  // namespace
+
+}  // namespace lab

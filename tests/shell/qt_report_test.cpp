@@ -23,6 +23,8 @@
 #include "shell/files/desktop_files.h"
 #include "shell_test_support.h"
 
+namespace lab {
+
 namespace {
 
 std::string ReadAll(const std::string& path) {
@@ -156,3 +158,5 @@ TEST(QtHostReport, SaveDataInTheDialogsFolderAndACancelledDialog) {
 }
 
 }  // namespace
+
+}  // namespace lab

@@ -11,6 +11,8 @@
 #include "res/resource_ids.h"
 #include "shell_test_support.h"
 
+namespace lab {
+
 namespace {
 
 struct EdgeRow {
@@ -62,3 +64,5 @@ INSTANTIATE_TEST_SUITE_P(Edges, RightButtonEdgeTest,
                          });
 
 }  // namespace
+
+}  // namespace lab

@@ -9,6 +9,8 @@
 #include "shell/qt/classic_numbers.h"
 #include "shell/qt/qt_host.h"
 
+using namespace lab;
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // The lab's kept series go to a folder of the build's, never the user's,

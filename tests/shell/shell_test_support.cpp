@@ -12,6 +12,8 @@
 #include "platform/application.h"
 #include "shell/qt/qt_host.h"
 
+namespace lab {
+
 CLabDlg& Lab() { return *static_cast<CLabDlg*>(AfxGetApp()->m_pMainWnd); }
 
 bool ProbeDialog::OnInitDialog() {
@@ -171,3 +173,5 @@ RgbPicture PictureOf(const QImage& image) {
   }
   return picture;
 }
+
+}  // namespace lab

@@ -13,6 +13,8 @@
 #include "report/png_encoder.h"
 #include "shell/qt/dialog_window.h"
 
+namespace lab {
+
 class CLabDlg;
 
 // The lab's main dialog while the program runs it (the application's main
@@ -91,3 +93,5 @@ void KeyOn(QWidget* window, Qt::Key key);
 QImage OnScreen(QWidget* window);
 // The pixels of a picture taken from the screen, as 0xFFRRGGBB.
 RgbPicture PictureOf(const QImage& image);
+
+}  // namespace lab

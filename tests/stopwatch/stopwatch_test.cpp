@@ -15,6 +15,8 @@
 #include "shell/headless/headless_host.h"
 #include "tests/experiment/lab_actions.h"
 
+namespace lab {
+
 namespace {
 
 // Every picture is one colour of its own, made from its number.
@@ -242,3 +244,5 @@ INSTANTIATE_TEST_SUITE_P(Rows, StopwatchReadingTest, ::testing::Values(
 // clang-format on
 
 }  // namespace
+
+}  // namespace lab

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <filesystem>
 
+namespace lab {
+
 namespace {
 constexpr const char* kCommaLocale = "ca_ES.UTF-8";
 }
@@ -40,3 +42,5 @@ bool InContinuousIntegration() {
   const char* ci = std::getenv("CI");
   return ci != nullptr && (std::strcmp(ci, "true") == 0 || std::strcmp(ci, "1") == 0);
 }
+
+}  // namespace lab

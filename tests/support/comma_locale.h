@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+namespace lab {
+
 class ScopedCommaLocale {
  public:
   ScopedCommaLocale();  // LC_ALL to ca_ES.UTF-8, every category
@@ -42,3 +44,5 @@ bool InContinuousIntegration();
       GTEST_SKIP() << (scoped).Why();                          \
     }                                                          \
   } while (false)
+
+}  // namespace lab

@@ -6,6 +6,8 @@
 
 #include "tests/support/png.h"
 
+namespace lab {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -93,3 +95,5 @@ int DifferingPixels(const RgbPicture& a, const RgbPicture& b, const PictureRegio
                                          const PictureRegion& region) {
   return Compare(actual, name, region);
 }
+
+}  // namespace lab

@@ -14,6 +14,8 @@
 #include "platform/surface.h"
 #include "report/png_encoder.h"
 
+namespace lab {
+
 // The part of a picture a check compares: the pixels inside `within` and
 // outside `except` (right and bottom exclusive, as CRect::PtInRect).
 struct PictureRegion {
@@ -32,3 +34,5 @@ int DifferingPixels(const RgbPicture& a, const RgbPicture& b, const PictureRegio
 // writes the golden.
 ::testing::AssertionResult MatchesGolden(const RgbPicture& actual, const std::string& name,
                                          const PictureRegion& region);
+
+}  // namespace lab

@@ -5,7 +5,11 @@
 
 #include "experiment/graph_texts.h"
 
+namespace lab {
+
 inline void PrintTo(const GraphText& t, std::ostream* os) {
   *os << '"' << t.text << "\" in " << t.font.face << ' ' << t.font.height << 'x' << t.font.width
       << " at " << t.font.escapement << (t.font.italic ? " italic" : "");
 }
+
+}  // namespace lab

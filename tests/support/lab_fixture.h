@@ -7,6 +7,8 @@
 
 #include "tests/support/lab_session.h"
 
+namespace lab {
+
 class LabTest : public ::testing::Test, protected LabSession {
  protected:
   void SetUp() override { Open(); }
@@ -16,3 +18,5 @@ class LabTest : public ::testing::Test, protected LabSession {
   std::string Message() const { return host->Text(dlg, IDC_MESSAGE); }
   bool PlotEnabled() const { return host->Enabled(dlg, IDC_PLOT); }
 };
+
+}  // namespace lab

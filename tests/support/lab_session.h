@@ -8,6 +8,8 @@
 #include "res/lab_resources.h"
 #include "shell/headless/headless_host.h"
 
+namespace lab {
+
 struct LabResourcesInstalled {
   LabResourcesInstalled() { InstallResources(LabResources()); }
 };
@@ -31,3 +33,5 @@ class LabSession {
   ScopedHeadlessHost host;
   CLabDlg dlg;
 };
+
+}  // namespace lab

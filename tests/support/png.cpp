@@ -9,6 +9,8 @@
 
 #include "tests/support/zlib_codec.h"
 
+namespace lab {
+
 namespace {
 
 void PutU32(std::vector<unsigned char>& out, std::uint32_t v) {
@@ -153,3 +155,5 @@ bool ReadPng(const std::string& path, RgbPicture& image) {
   }
   return true;
 }
+
+}  // namespace lab

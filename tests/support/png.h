@@ -8,9 +8,13 @@
 #include "platform/surface.h"
 #include "report/png_encoder.h"
 
+namespace lab {
+
 bool WritePng(const std::string& path, const RgbPicture& image);
 bool WritePng(const std::string& path, const Surface& surface);
 // Reads the PNGs that WritePng writes (8-bit RGB, any filter). False on any
 // other file.
 bool ReadPng(const std::string& path, RgbPicture& image);
 RgbPicture ImageOf(const Surface& surface);
+
+}  // namespace lab

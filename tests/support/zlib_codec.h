@@ -6,8 +6,12 @@
 
 #include <vector>
 
+namespace lab {
+
 // A zlib stream of raw; false when it could not be made.
 bool ZlibCompress(const std::vector<unsigned char>& raw, std::vector<unsigned char>& packed);
 // Inflates a zlib stream into raw, which holds the size expected; false on
 // a damaged stream or one of any other size.
 bool ZlibUncompress(const std::vector<unsigned char>& packed, std::vector<unsigned char>& raw);
+
+}  // namespace lab

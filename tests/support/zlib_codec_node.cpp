@@ -2,6 +2,8 @@
 
 #include "tests/support/zlib_codec.h"
 
+namespace lab {
+
 namespace {
 
 // Deflates [source, source + sourceSize) into target (targetSize bytes): the stream's length,
@@ -47,3 +49,5 @@ bool ZlibUncompress(const std::vector<unsigned char>& packed, std::vector<unsign
   return NodeInflate(packed.data(), static_cast<int>(packed.size()), raw.data(),
                      static_cast<int>(raw.size())) == 1;
 }
+
+}  // namespace lab

@@ -2,6 +2,8 @@
 
 #include "tests/support/zlib_codec.h"
 
+namespace lab {
+
 bool ZlibCompress(const std::vector<unsigned char>& raw, std::vector<unsigned char>& packed) {
   uLongf size = compressBound(static_cast<uLong>(raw.size()));
   packed.resize(size);
@@ -17,3 +19,5 @@ bool ZlibUncompress(const std::vector<unsigned char>& packed, std::vector<unsign
   return uncompress(raw.data(), &size, packed.data(), static_cast<uLong>(packed.size())) == Z_OK &&
          size == raw.size();
 }
+
+}  // namespace lab

@@ -13,6 +13,8 @@
 
 #include "res/lab_layout.h"
 
+namespace lab {
+
 namespace {
 
 // The shortest of %.15g .. %.17g that reads back as the same double.
@@ -109,6 +111,10 @@ std::string Text() {
 }
 
 }  // namespace
+
+}  // namespace lab
+
+using namespace lab;
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -18,6 +18,8 @@
 #include "platform/text/font_library.h"
 #include "platform/text/utf8.h"
 
+namespace lab {
+
 namespace {
 
 // A character that no face maps: its glyph is the face's missing-glyph
@@ -58,6 +60,10 @@ struct Writer {
 };
 
 }  // namespace
+
+}  // namespace lab
+
+using namespace lab;
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -107,7 +113,7 @@ int main(int argc, char** argv) {
   out << "// The lab's glyph table, written by lab_glyph_table_generator from the\n"
          "// installed fonts. Do not edit.\n"
          "#include \"platform/text/glyph_table.h\"\n\n"
-         "namespace text {\nnamespace {\n\n"
+         "namespace lab::text {\nnamespace {\n\n"
          "constexpr std::uint8_t kCoverage[] = {\n"
       << writer.coverage.str() << "0};\n\n"
       << glyphs.str() << "\nconstexpr TableFont kFonts[] = {\n"
@@ -115,7 +121,7 @@ int main(int argc, char** argv) {
       << "constexpr GlyphTable kTable{kFonts, kCoverage};\n\n"
          "}  // namespace\n\n"
          "const GlyphTable& LabGlyphTable() { return kTable; }\n\n"
-         "}  // namespace text\n";
+         "}  // namespace lab::text\n";
   out.close();
   if (!out) {
     std::fprintf(stderr, "cannot write %s\n", argv[1]);
