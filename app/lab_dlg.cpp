@@ -2,12 +2,11 @@
 
 #include "app/title_dlg.h"
 #include "experiment/graph_texts.h"
-#include "experiment/messages.h"
 #include "physics/ball_radius.h"
 #include "platform/resources.h"
 #include "platform/runtime.h"
-#include "report/report_texts.h"
 #include "res/lab_colours.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -35,11 +34,11 @@ bool CLabDlg::OnInitDialog() {
       menu->AppendItem(IDM_ABOUTBOX, about);
     }
     menu->AppendSeparator();
-    menu->AppendItem(IDM_COPY_DATA, kCopyDataItem);
-    menu->AppendItem(IDM_SAVE_DATA, kSaveDataItem);
-    menu->AppendItem(IDM_SAVE_GRAPH, kSaveGraphItem);
-    menu->AppendItem(IDM_RESTORE_SERIES, kRestoreSeriesItem);
-    menu->AppendItem(IDM_STRING_CODE, kStringCodeItem);
+    menu->AppendItem(IDM_COPY_DATA, TextOf(TextId::CopyDataItem));
+    menu->AppendItem(IDM_SAVE_DATA, TextOf(TextId::SaveDataItem));
+    menu->AppendItem(IDM_SAVE_GRAPH, TextOf(TextId::SaveGraphItem));
+    menu->AppendItem(IDM_RESTORE_SERIES, TextOf(TextId::RestoreSeriesItem));
+    menu->AppendItem(IDM_STRING_CODE, TextOf(TextId::StringCodeItem));
   }
   SetIcon(m_hIcon, true);
   SetIcon(m_hIcon, false);
@@ -59,7 +58,7 @@ bool CLabDlg::OnInitDialog() {
   m_g = physical::kGravity;
   m_damping = physical::kDamping;
 
-  m_message = kWelcomeMessage;
+  m_message = TextOf(TextId::WelcomeMessage);
   UpdateData(false);
 
   m_lastPoint = -1;

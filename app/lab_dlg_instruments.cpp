@@ -12,9 +12,9 @@
 
 #include "app/lab_dlg.h"
 #include "experiment/graph_panel.h"
-#include "experiment/messages.h"
 #include "platform/runtime.h"
 #include "report/report_table.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -63,18 +63,22 @@ std::string Centimetres(int pixels) {
   return Format("%.2f cm", pixels / kPixelsPerCm);
 }
 
-// "apuntant, 3 cm a la dreta i 2 cm amunt": the aim's offset from where the
+// "apuntant, 3 cm a la dreta i 2 cm amunt" in Catalan: the aim's offset from where the
 // throw starts (y grows downwards on the screen).
 std::string AimState(CPoint from, CPoint to) {
   const int dx = to.x - from.x;
   const int dy = to.y - from.y;
-  std::string text = "apuntant";
+  std::string text = TextOf(TextId::BallAiming);
   std::string joiner = ", ";
   if (dx != 0) {
-    text += joiner + Centimetres(std::abs(dx)) + (dx > 0 ? " a la dreta" : " a l'esquerra");
-    joiner = " i ";
+    text += joiner + Format(TextOf(dx > 0 ? TextId::AimRight : TextId::AimLeft),
+                            Centimetres(std::abs(dx)).c_str());
+    joiner = TextOf(TextId::ListLastJoiner);
   }
-  if (dy != 0) text += joiner + Centimetres(std::abs(dy)) + (dy < 0 ? " amunt" : " avall");
+  if (dy != 0) {
+    text += joiner + Format(TextOf(dy < 0 ? TextId::AimUp : TextId::AimDown),
+                            Centimetres(std::abs(dy)).c_str());
+  }
   return text;
 }
 
@@ -110,50 +114,55 @@ std::vector<Instrument> CLabDlg::Instruments() const {
   disc.NormalizeRect();
   std::string ball;
   if (m_dragging) {
-    ball = "agafada";
+    ball = TextOf(TextId::BallHeld);
   } else if (m_ballKeys == BallKeys::kAiming) {
     ball = AimState(m_ballAimStart, m_ballKeyPoint);
   } else if (p.m_dt == 0.0) {
-    ball = "apuntant";
+    ball = TextOf(TextId::BallAiming);
   } else if (std::hypot(p.m_vx, p.m_vy) < kRestSpeed &&
              std::hypot(p.m_ax, p.m_ay) < kRestAcceleration) {
-    ball = "en repòs";
+    ball = TextOf(TextId::BallAtRest);
   } else {
-    ball = "en moviment";
+    ball = TextOf(TextId::BallMoving);
   }
   const long depth = std::lround((p.m_anchorY - p.m_y) * 100.0);
-  ball += Format(", %ld cm per %s del punt fix", std::labs(depth), depth >= 0 ? "sota" : "sobre");
-  add(kBall, InstrumentRole::kBall, disc, "Bola", ball);
+  ball += ", " + Format(TextOf(depth >= 0 ? TextId::BallBelowAnchor : TextId::BallAboveAnchor),
+                        std::labs(depth));
+  add(kBall, InstrumentRole::kBall, disc, TextOf(TextId::BallName), ball);
 
   // The stopwatch.
   Instrument& power = add(kPowerSwitch, InstrumentRole::kSwitch, RectOf(m_stopwatch.PowerHit()),
-                          "Interruptor del cronòmetre");
+                          TextOf(TextId::PowerSwitchName));
   power.checked = m_stopwatch.IsOn();
-  std::string display = "apagat";
+  std::string display = TextOf(TextId::DisplayOff);
   if (m_stopwatch.IsOn()) {
-    display = m_stopwatch.IsStopped() ? Format("aturat, %.1f s", m_stopwatch.GetMeasured())
-                                      : std::string("en marxa");
+    display = m_stopwatch.IsStopped()
+                  ? Format(TextOf(TextId::DisplayStopped), m_stopwatch.GetMeasured())
+                  : std::string(TextOf(TextId::DisplayRunning));
   }
-  add(kDisplay, InstrumentRole::kReadout, m_stopwatch.DisplayRect(), "Pantalla del cronòmetre",
+  add(kDisplay, InstrumentRole::kReadout, m_stopwatch.DisplayRect(), TextOf(TextId::DisplayName),
       display);
-  add(kReset, InstrumentRole::kButton, RectOf(m_stopwatch.ResetHit()), "reset");
-  add(kStart, InstrumentRole::kButton, RectOf(m_stopwatch.StartHit()), "start");
-  add(kStop, InstrumentRole::kButton, RectOf(m_stopwatch.StopHit()), "stop");
+  add(kReset, InstrumentRole::kButton, RectOf(m_stopwatch.ResetHit()),
+      TextOf(TextId::ResetButtonName));
+  add(kStart, InstrumentRole::kButton, RectOf(m_stopwatch.StartHit()),
+      TextOf(TextId::StartButtonName));
+  add(kStop, InstrumentRole::kButton, RectOf(m_stopwatch.StopHit()),
+      TextOf(TextId::StopButtonName));
 
   // The weights, left to right, where each takes a click now.
   for (int n = 0; n < layout::kWeightCount; ++n) {
     const int i = WeightFromLeft(n);
     add(kFirstWeight + n, InstrumentRole::kButton, RectOf(m_weights[i].CurrentHit()),
-        Format("Pes de %.1f kg", physical::kWeightMass[i]),
-        m_weights[i].GetState() ? "penjat del fil" : "al penjador");
+        Format(TextOf(TextId::WeightName), physical::kWeightMass[i]),
+        TextOf(m_weights[i].GetState() ? TextId::WeightHanging : TextId::WeightOnRack));
   }
-  add(kHangingMass, InstrumentRole::kReadout, layout::kWeightsPanel.Rect(), "Massa penjada",
-      Format("%.1f kg", m_mass));
+  add(kHangingMass, InstrumentRole::kReadout, layout::kWeightsPanel.Rect(),
+      TextOf(TextId::HangingMassName), Format("%.1f kg", m_mass));
 
   // The graph: its table as the report has it (numbers with a decimal
   // point, as everywhere in the window) and, from three points on, the fit.
   Instrument& graph =
-      add(kGraph, InstrumentRole::kGraph, layout::kGraphPanel.Rect(), "Gràfic de T² davant m");
+      add(kGraph, InstrumentRole::kGraph, layout::kGraphPanel.Rect(), TextOf(TextId::GraphName));
   const ReportGrid report = BuildReport(CurrentSeries());
   const std::size_t rows = static_cast<std::size_t>(m_lastPoint + 2);  // header and points
   for (std::size_t r = 0; r < rows && r < report.size(); ++r) {
@@ -162,9 +171,9 @@ std::vector<Instrument> CLabDlg::Instruments() const {
   }
   const GraphFit fit = FitGraph(m_pointMass, m_pointT2, m_lastPoint);
   if (fit.outcome == GraphFit::Outcome::kLine) {
-    graph.summary = Format("Pendent %.2f s²/kg, k = %.2f N/m", fit.slope, fit.k);
+    graph.summary = Format(TextOf(TextId::GraphFitSummary), fit.slope, fit.k);
   } else if (fit.outcome == GraphFit::Outcome::kFailed) {
-    graph.summary = "El pendent de la recta no s'ha pogut calcular";
+    graph.summary = TextOf(TextId::GraphFitFailed);
   }
   return list;
 }

@@ -4,10 +4,10 @@
 // period), then to the simulation box. There the left button places and
 // drags the ball, and the right button aims (press) and throws (release) it.
 #include "app/lab_dlg.h"
-#include "experiment/messages.h"
 #include "physics/ball_radius.h"
 #include "platform/runtime.h"
 #include "res/lab_layout.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -27,7 +27,7 @@ void CLabDlg::OnLButtonDown(unsigned flags, CPoint point) {
     m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
     RepaintSimulationBox(dc);
     DrawBall(dc);
-    ShowMessage(Format(kMassMessage, m_mass));
+    ShowMessage(Format(TextOf(TextId::MassMessage), m_mass));
   }
 
   switch (m_stopwatch.OnClick(dc, point.x, point.y)) {
@@ -36,7 +36,7 @@ void CLabDlg::OnLButtonDown(unsigned flags, CPoint point) {
       const int n = CountForPeriod();
       const double t = m_stopwatch.GetMeasured();
       const double period = t / n;
-      ShowMessage(Format(kDurationMessage, n, t, period));
+      ShowMessage(Format(TextOf(TextId::DurationMessage), n, t, period));
       if (m_startPressed) {
         m_timingAvailable = true;
         GetDlgItem(IDC_PLOT).EnableWindow(true);

@@ -7,7 +7,7 @@
 #include "report/panel_picture.h"
 #include "report/png_encoder.h"
 #include "report/report_table.h"
-#include "report/report_texts.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -25,7 +25,7 @@ void CLabDlg::OnCopyData() {
 
 void CLabDlg::OnSaveData() {
   if (m_lastPoint < 0) return;
-  SaveReportFile(kDataFileName, kDataFileFilter,
+  SaveReportFile(TextOf(TextId::DataFileName), TextOf(TextId::DataFileFilter),
                  ReportAsCsv(BuildReport(CurrentSeries(), m_stringCode)));
 }
 
@@ -34,7 +34,8 @@ void CLabDlg::OnSaveGraph() {
   // The panel as it stands on the surface now, before any dialog covers it.
   const RgbPicture picture =
       PictureOfSurface(GetSurface(), layout::kGraphPanel.Rect(), GetWindowHost().PixelScale(*this));
-  SaveReportFile(kGraphFileName, kGraphFileFilter, EncodePng(picture));
+  SaveReportFile(TextOf(TextId::GraphFileName), TextOf(TextId::GraphFileFilter),
+                 EncodePng(picture));
 }
 
 void CLabDlg::SaveReportFile(const char* defaultName, const char* filter,

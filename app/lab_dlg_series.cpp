@@ -4,10 +4,10 @@
 #include <utility>
 
 #include "app/lab_dlg.h"
-#include "experiment/messages.h"
+#include "platform/runtime.h"
 #include "platform/window_host.h"
 #include "report/kept_series.h"
-#include "report/report_texts.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -41,7 +41,7 @@ void CLabDlg::TellKeepFailure() {
   // The box may uncover the window, and its repaint rewrites the fit's
   // message; the line keeps what it showed.
   const std::string message = m_message;
-  MessageBox(KeepFailureMessage(GetWindowHost().StateLocation()));
+  MessageBox(Format(TextOf(TextId::KeepFailureMessage), GetWindowHost().StateLocation().c_str()));
   if (m_message != message && !IsEnding()) ShowMessage(message);
 }
 
@@ -71,7 +71,7 @@ void CLabDlg::OnRestoreSeries() {
     UpdateReportMenu();
     // As after the last of these points was plotted: accepted, then from
     // three points on the fit's message.
-    ShowMessage(kPointAcceptedMessage);
+    ShowMessage(TextOf(TextId::PointAcceptedMessage));
     DrawGraphPanel(dc);
   }
   TellKeepFailure();

@@ -5,7 +5,9 @@
 #include "app/string_code_dlg.h"
 #include "experiment/string_code.h"
 #include "platform/resources.h"
+#include "platform/runtime.h"
 #include "platform/window_host.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -31,7 +33,8 @@ void CLabDlg::UseStringCode(const std::string& code) {
   // The caption names the code, never its k.
   const DialogTemplate* source = FindDialogTemplate(IDD_MAIN);
   std::string caption = source != nullptr ? std::string(source->caption) : std::string();
-  if (!code.empty()) caption += " \u2014 fil " + code;
+  if (!code.empty())
+    caption = Format(TextOf(TextId::MainCaptionWithCode), caption.c_str(), code.c_str());
   GetWindowHost().SetCaption(*this, caption);
 }
 

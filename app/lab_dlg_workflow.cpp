@@ -4,9 +4,9 @@
 
 #include "app/lab_dlg.h"
 #include "experiment/graph_texts.h"
-#include "experiment/messages.h"
 #include "platform/runtime.h"
 #include "res/lab_layout.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -21,7 +21,7 @@ void CLabDlg::StartSeries(const std::string& code) {
     m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
     RepaintSimulationBox(dc);
     DrawBall(dc);
-    ShowMessage(kNewSeriesMessage);
+    ShowMessage(TextOf(TextId::NewSeriesMessage));
     ResetGraphWorld(m_graph);
     // A table that held points is kept as the previous series, with the
     // code of the string it was measured on.
@@ -40,11 +40,11 @@ void CLabDlg::StartSeries(const std::string& code) {
 void CLabDlg::OnPlot() {
   const double t = m_stopwatch.GetMeasured();
   if (t == 0.0 || !m_timingAvailable) {
-    ShowMessage(kNotTimedMessage);
+    ShowMessage(TextOf(TextId::NotTimedMessage));
     return;
   }
   if (m_lastPoint >= kPointCapacity - 1) {
-    ShowMessage(kTableFullMessage);
+    ShowMessage(TextOf(TextId::TableFullMessage));
     return;
   }
   {
@@ -55,7 +55,7 @@ void CLabDlg::OnPlot() {
     m_lastPoint = i;
     KeepSeries();
     UpdateReportMenu();
-    ShowMessage(kPointAcceptedMessage);
+    ShowMessage(TextOf(TextId::PointAcceptedMessage));
     DrawGraphPanel(dc);
     GetDlgItem(IDC_PLOT).EnableWindow(false);
   }

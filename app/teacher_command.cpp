@@ -5,6 +5,7 @@
 #include "experiment/string_code.h"
 #include "platform/data_exchange.h"
 #include "report/class_list.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -19,7 +20,7 @@ TeacherCommand RunTeacherCommand(int argc, const char* const* argv) {
   }
   if (command.out.empty()) {  // a wrong count, a blank word, more arguments
     command.status = 2;
-    command.err = kTeacherUsage;
+    command.err = TextOf(TextId::TeacherUsage);
   }
   return command;
 }

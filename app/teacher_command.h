@@ -15,9 +15,6 @@ struct TeacherCommand {
 };
 
 inline constexpr const char* kTeacherOption = "--professorat";
-inline constexpr const char* kTeacherUsage =
-    "\u00das: trelko --professorat PARAULA NOMBRE (la paraula de la classe, de 1 a 60 "
-    "alumnes)\n";
 
 TeacherCommand RunTeacherCommand(int argc, const char* const* argv);
 

@@ -5,10 +5,10 @@
 
 #include "experiment/graph_texts.h"
 #include "experiment/least_squares.h"
-#include "experiment/messages.h"
 #include "platform/runtime.h"
 #include "res/lab_colours.h"
 #include "res/lab_layout.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -20,9 +20,9 @@ GraphFit DrawGraph(CDC& dc, CPlotArea& panel, CPlotArea& graph, const double* ma
   graph.ChangePen(dc, kGridColour);
   graph.DrawGrid(dc, true);
   graph.DrawTickLabels(dc, true, true);
-  graph.DrawXTitle(dc, kGraphXTitle, kGraphTitlesItalic);
-  graph.DrawYTitle(dc, kGraphYTitle, kGraphTitlesItalic);
-  graph.DrawYTitleSmall(dc, kGraphYTitleSmall, kGraphTitlesItalic);
+  graph.DrawXTitle(dc, TextOf(TextId::GraphXTitle), kGraphTitlesItalic);
+  graph.DrawYTitle(dc, TextOf(TextId::GraphYTitle), kGraphTitlesItalic);
+  graph.DrawYTitleSmall(dc, TextOf(TextId::GraphYTitleSmall), kGraphTitlesItalic);
 
   for (int i = 0; i <= lastPoint; ++i) {
     const CPoint p = graph.WorldToScreen(mass[i], t2[i]);
@@ -61,9 +61,9 @@ GraphFit FitGraph(const double* mass, const double* t2, int lastPoint) {
 std::string FitMessage(const GraphFit& fit) {
   switch (fit.outcome) {
     case GraphFit::Outcome::kFailed:
-      return kFitFailedMessage;
+      return TextOf(TextId::FitFailedMessage);
     case GraphFit::Outcome::kLine:
-      return Format(kFitMessage, fit.slope, fit.k);
+      return Format(TextOf(TextId::FitMessage), fit.slope, fit.k);
     case GraphFit::Outcome::kNone:
       break;
   }

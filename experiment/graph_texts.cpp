@@ -1,6 +1,7 @@
 #include "experiment/graph_texts.h"
 
 #include "res/lab_layout.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -26,9 +27,24 @@ std::vector<GraphText> GraphTexts() {
   for (int i = 0; i < graph.HorizontalLineCount(); ++i) {
     texts.push_back({label, graph.YTickLabel(i)});
   }
-  texts.push_back({CPlotArea::TitleFont(false, kGraphTitlesItalic), kGraphXTitle});
-  texts.push_back({CPlotArea::TitleFont(true, kGraphTitlesItalic), kGraphYTitle});
-  texts.push_back({CPlotArea::SmallTitleFont(kGraphTitlesItalic), kGraphYTitleSmall});
+  const GraphText titles[] = {
+      {CPlotArea::TitleFont(false, kGraphTitlesItalic), ""},
+      {CPlotArea::TitleFont(true, kGraphTitlesItalic), ""},
+      {CPlotArea::SmallTitleFont(kGraphTitlesItalic), ""},
+  };
+  const TextId ids[] = {TextId::GraphXTitle, TextId::GraphYTitle, TextId::GraphYTitleSmall};
+  const std::size_t first = texts.size();
+  for (std::string_view language : Languages()) {
+    for (int t = 0; t < 3; ++t) {
+      GraphText title = titles[t];
+      title.text = TextIn(language, ids[t]);
+      bool listed = false;
+      for (std::size_t i = first; i < texts.size(); ++i) {
+        listed = listed || (texts[i].text == title.text && texts[i].font == title.font);
+      }
+      if (!listed) texts.push_back(title);
+    }
+  }
   return texts;
 }
 

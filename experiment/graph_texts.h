@@ -11,10 +11,8 @@
 
 namespace lab {
 
-// The axis titles. The small title writes the exponents over the y title.
-inline constexpr const char* kGraphXTitle = "m  (kg)";
-inline constexpr const char* kGraphYTitle = "T  (s  )";
-inline constexpr const char* kGraphYTitleSmall = "  2      2";
+// The axis titles are the catalogue's GraphXTitle, GraphYTitle and
+// GraphYTitleSmall (the exponents over the y title).
 inline constexpr bool kGraphTitlesItalic = false;
 
 // Puts the graph's rectangle, world ranges and grid in place.
@@ -27,7 +25,9 @@ struct GraphText {
   std::string text;
 };
 
-// Every text the graph writes, in drawing order.
+// Every text the graph writes, in drawing order: the tick labels, then the
+// titles of every language of the catalogue (the glyph table must hold
+// whichever language is chosen), each once.
 std::vector<GraphText> GraphTexts();
 
 }  // namespace lab

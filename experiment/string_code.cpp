@@ -1,4 +1,5 @@
 #include "experiment/string_code.h"
+#include "res/texts/text_catalogue.h"
 
 #include <algorithm>
 
@@ -75,10 +76,10 @@ ParsedCode ParseCode(std::string_view typed) {
 const char* CodeProblem(CodeStatus status) {
   switch (status) {
     case CodeStatus::WrongLength:
-      return "El codi ha de tenir sis car\u00e0cters";
+      return TextOf(TextId::CodeWrongLength);
     case CodeStatus::UnknownCharacter:
     case CodeStatus::WrongCheck:
-      return "El codi no \u00e9s v\u00e0lid: reviseu-lo";
+      return TextOf(TextId::CodeNotValid);
     default:
       return "";
   }

@@ -51,7 +51,7 @@ struct ParsedCode {
 
 // Reads a typed code: blanks and tabs around it ignored, either case.
 ParsedCode ParseCode(std::string_view typed);
-// What is wrong with a code, in Catalan; "" for Empty and Valid.
+// What is wrong with a code, in the current language; "" for Empty and Valid.
 const char* CodeProblem(CodeStatus status);
 
 // The 32-bit mix above.

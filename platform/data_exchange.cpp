@@ -5,13 +5,12 @@
 #include "platform/dialog.h"
 #include "platform/runtime.h"
 #include "platform/window_host.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
-const char* const kMessageNotAnInteger = "Introdu\u00efu un nombre enter.";
-
 std::string RangeMessage(int minimum, int maximum) {
-  return Format("Introdu\u00efu un nombre enter entre %d i %d.", minimum, maximum);
+  return Format(TextOf(TextId::IntegerRangeMessage), minimum, maximum);
 }
 
 void CDataExchange::Fail(const std::string& message) {
@@ -68,7 +67,7 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
   if (pDX->m_bSaveAndValidate) {
     int parsed = 0;
     if (!ParseInteger(host.GetControlText(*pDX->m_pDlgWnd, id), parsed)) {
-      pDX->Fail(kMessageNotAnInteger);
+      pDX->Fail(TextOf(TextId::NotAnIntegerMessage));
       return;
     }
     value = parsed;

@@ -33,9 +33,8 @@ class CDataExchange {
   int m_lastControl = 0;
 };
 
-// The standard validation messages.
-extern const char* const kMessageNotAnInteger;
-// Formatted with the two bounds.
+// The standard validation message of a count out of its range, with the
+// two bounds (the catalogue's IntegerRangeMessage).
 std::string RangeMessage(int minimum, int maximum);
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value);

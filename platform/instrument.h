@@ -21,9 +21,9 @@ enum class InstrumentRole { kButton, kSwitch, kBall, kReadout, kGraph };
 struct Instrument {
   int id = 0;  // stable within its dialog
   InstrumentRole role = InstrumentRole::kButton;
-  CRect rect;            // client pixels, right/bottom exclusive: where it is hit/drawn now
-  std::string name;      // Catalan: "Pes de 0.5 kg", "Interruptor del cronòmetre", "Bola"
-  std::string state;     // Catalan, "" for none: "al penjador", "penjat del fil", "aturat, 12.3 s"
+  CRect rect;         // client pixels, right/bottom exclusive: where it is hit/drawn now
+  std::string name;   // the catalogue's, as "Pes de 0.5 kg", "Interruptor del cronòmetre", "Bola"
+  std::string state;  // likewise, "" for none: "al penjador", "penjat del fil", "aturat, 12.3 s"
   bool checked = false;  // a switch that is on
   // kGraph only: a header row, then one row per point.
   std::vector<std::vector<std::string>> table;

@@ -2,6 +2,7 @@
 
 #include "experiment/string_code.h"
 #include "report/report_table.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -9,7 +10,7 @@ std::string ClassListCsv(std::string_view word, int count) {
   const std::vector<std::string> codes = string_code::ClassCodes(word, count);
   if (codes.empty()) return "";
   ReportGrid grid;
-  grid.push_back({kClassListCodeHeader, kClassListKHeader});
+  grid.push_back({TextOf(TextId::ClassListCodeHeader), TextOf(TextId::ClassListKHeader)});
   for (const std::string& code : codes) {
     grid.push_back({code, string_code::TenthsText(string_code::TenthsOfCode(code), ',')});
   }

@@ -12,9 +12,7 @@
 
 namespace lab {
 
-inline constexpr const char* kClassListCodeHeader = "Codi";
-inline constexpr const char* kClassListKHeader = "k (N/m)";
-
+// The headers are the catalogue's ClassListCodeHeader and ClassListKHeader.
 // "" when there is no list (an empty word, a count outside 1..60).
 std::string ClassListCsv(std::string_view word, int count);
 

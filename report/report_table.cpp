@@ -2,16 +2,15 @@
 
 #include <cmath>
 
-#include "experiment/messages.h"
 #include "report/fit_errors.h"
 #include "report/number_text.h"
-#include "report/report_texts.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
 namespace {
 std::string Number(double value) {
-  return std::isfinite(value) ? ReportNumber(value) : std::string(kNotComputable);
+  return std::isfinite(value) ? ReportNumber(value) : std::string(TextOf(TextId::NotComputable));
 }
 
 void AppendHtmlEscaped(std::string& out, const std::string& text) {
@@ -39,7 +38,8 @@ void AppendHtmlEscaped(std::string& out, const std::string& text) {
 namespace {
 ReportGrid PointsAndFit(const PointSeries& series) {
   ReportGrid grid;
-  grid.push_back({kPointHeader, kMassHeader, kSquaredPeriodHeader});
+  grid.push_back({TextOf(TextId::PointHeader), TextOf(TextId::MassHeader),
+                  TextOf(TextId::SquaredPeriodHeader)});
   for (int i = 0; i < series.Size(); ++i) {
     grid.push_back({std::to_string(i + 1), Number(series.mass[i]), Number(series.t2[i])});
   }
@@ -47,18 +47,20 @@ ReportGrid PointsAndFit(const PointSeries& series) {
   if (!fit.fitted && !fit.failed) return grid;
   grid.push_back({});
   if (fit.failed) {
-    grid.push_back({kFitFailedMessage});
+    grid.push_back({TextOf(TextId::FitFailedMessage)});
     return grid;
   }
-  grid.push_back({"", kValueHeader, kStandardErrorHeader});
-  grid.push_back({kSlopeLabel, Number(fit.slope), Number(fit.slopeError)});
-  grid.push_back({kInterceptLabel, Number(fit.intercept), Number(fit.interceptError)});
+  grid.push_back({"", TextOf(TextId::ValueHeader), TextOf(TextId::StandardErrorHeader)});
+  grid.push_back({TextOf(TextId::SlopeLabel), Number(fit.slope), Number(fit.slopeError)});
+  grid.push_back(
+      {TextOf(TextId::InterceptLabel), Number(fit.intercept), Number(fit.interceptError)});
   if (fit.hasK) {
-    grid.push_back({kElasticConstantLabel, Number(fit.k), Number(fit.kError)});
+    grid.push_back({TextOf(TextId::ElasticConstantLabel), Number(fit.k), Number(fit.kError)});
   } else {
-    grid.push_back({kElasticConstantLabel, kNotComputable, kNotComputable});
+    grid.push_back({TextOf(TextId::ElasticConstantLabel), TextOf(TextId::NotComputable),
+                    TextOf(TextId::NotComputable)});
   }
-  grid.push_back({kPointCountLabel, std::to_string(fit.points)});
+  grid.push_back({TextOf(TextId::PointCountLabel), std::to_string(fit.points)});
   return grid;
 }
 }  // namespace
@@ -67,7 +69,7 @@ ReportGrid BuildReport(const PointSeries& series, std::string_view code) {
   ReportGrid grid = PointsAndFit(series);
   if (!code.empty()) {
     grid.push_back({});
-    grid.push_back({kStringCodeLabel, std::string(code)});
+    grid.push_back({TextOf(TextId::StringCodeLabel), std::string(code)});
   }
   return grid;
 }

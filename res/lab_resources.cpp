@@ -6,8 +6,9 @@
 namespace lab {
 
 const ResourceTable& LabResources() {
-  static const ResourceTable table = {LabDialogTemplates(), LabStrings(), LabBitmaps(),
-                                      std::span<const Icon>(&LabIcon(), 1)};
+  static ResourceTable table;
+  // The templates' texts are written again from the current language.
+  table = {LabDialogTemplates(), LabStrings(), LabBitmaps(), std::span<const Icon>(&LabIcon(), 1)};
   return table;
 }
 

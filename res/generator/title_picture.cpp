@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "res/generator/picture.h"
+#include "res/texts/text_catalogue.h"
 
 #ifndef LAB_VERSION
 #define LAB_VERSION "1.0.0.1"
@@ -58,7 +59,7 @@ void Formulas(QPainter& p) {
   Formula(p, 40, 78, 18, 0, QStringLiteral("F = −k·Δx"));
   Formula(p, 150, 56, 15, 3, QStringLiteral("ω² = k/m"));
   Formula(p, 168, 206, 20, -3, QStringLiteral("T² = 4π² m/k"));
-  Formula(p, 262, 248, 17, 0, QStringLiteral("k = 4π²/pendent"));
+  Formula(p, 262, 248, 17, 0, QString::fromUtf8(TextOf(TextId::TitleSlopeFormula)));
   Formula(p, 300, 196, 14, 4, QStringLiteral("x(t) = A cos ωt"));
 }
 
@@ -171,7 +172,7 @@ void Band(QPainter& p) {
   p.fillRect(QRectF(0, kBandBottom - 1, kWidth, 1), QColor(170, 140, 70));
 
   const QRectF titleBox(0, kBandTop + 4, kWidth, 44);
-  const QString title = QStringLiteral("Llei de Trelko");
+  const QString title = QString::fromUtf8(TextOf(TextId::TitleName));
   p.setFont(Font("Liberation Serif", 40, true, false));
   p.setPen(QColor(255, 255, 245));
   p.drawText(titleBox.translated(1, 1), Qt::AlignHCenter | Qt::AlignBottom, title);
@@ -180,7 +181,7 @@ void Band(QPainter& p) {
   p.setPen(QColor(96, 70, 40));
   p.setFont(Font("Liberation Serif", 14, false, true));
   p.drawText(QRectF(0, kBandTop + 46, kWidth, 16), Qt::AlignHCenter | Qt::AlignVCenter,
-             QString::fromUtf8("Determinació de la constant elàstica d'un fil"));
+             QString::fromUtf8(TextOf(TextId::TitleSubtitle)));
 }
 
 void Version(QPainter& p) {
@@ -189,7 +190,7 @@ void Version(QPainter& p) {
   font.setStyleStrategy(QFont::NoAntialias);
   p.setPen(QColor(255, 255, 255));
   p.setFont(font);
-  p.drawText(QPointF(10, 258), QString::fromUtf8("Versió " LAB_VERSION));
+  p.drawText(QPointF(10, 258), QString::asprintf(TextOf(TextId::TitleVersion), LAB_VERSION));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/text/glyph_table.h"
 #include "platform/text/text_renderer.h"
 #include "platform/text/utf8.h"
+#include "res/texts/text_catalogue.h"
 #include "tests/support/graph_text_print.h"
 #include "tests/support/lab_fixture.h"
 
@@ -42,7 +43,7 @@ TEST(GraphTexts, CoverTheGridLabelsAndTheThreeTitles) {
   EXPECT_GT(graph.VerticalLineCount(), 0);
   EXPECT_GT(graph.HorizontalLineCount(), 0);
   EXPECT_EQ(texts.front().text, graph.XTickLabel(0));
-  EXPECT_EQ(texts.back().text, kGraphYTitleSmall);
+  EXPECT_EQ(texts.back().text, TextOf(TextId::GraphYTitleSmall));
 }
 
 struct LookupRow {

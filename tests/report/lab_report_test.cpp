@@ -10,7 +10,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "report/report_texts.h"
+#include "res/texts/text_catalogue.h"
 #include "tests/report/report_tables.h"
 #include "tests/support/lab_fixture.h"
 #include "tests/support/png.h"
@@ -132,7 +132,7 @@ TEST_P(LabCsvTest, SaveDataWritesTheCsvWhereTheStudentChose) {
   host->SysCommand(dlg, IDM_SAVE_DATA);
   ASSERT_EQ(host->SaveDialogs().size(), 1u);
   EXPECT_EQ(host->SaveDialogs()[0].defaultName, "dades-llei-de-trelko.csv");
-  EXPECT_EQ(host->SaveDialogs()[0].filter, kDataFileFilter);
+  EXPECT_EQ(host->SaveDialogs()[0].filter, TextOf(TextId::DataFileFilter));
   EXPECT_EQ(ReadAll(path), GetParam().csv);
   EXPECT_TRUE(host->MessageBoxes().empty());
   EXPECT_EQ(Look(), before);

@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "experiment/messages.h"
 #include "report/kept_series.h"
+#include "res/texts/text_catalogue.h"
 #include "tests/experiment/lab_actions.h"
 #include "tests/report/report_tables.h"
 #include "tests/support/lab_fixture.h"
@@ -106,7 +106,7 @@ TEST_F(LabSeriesTest, ARestoreSwapsSoItCanBeUndone) {
   EXPECT_EQ(dlg.CurrentSeries(), second);
   EXPECT_EQ(PanelPixels(), secondPanel);
   // One point: the message of an accepted point, as after plotting it.
-  EXPECT_EQ(Message(), kPointAcceptedMessage);
+  EXPECT_EQ(Message(), TextOf(TextId::PointAcceptedMessage));
 }
 
 // The lab started with a kept text already in the state.
@@ -142,7 +142,7 @@ TEST_P(LabIgnoresKeptText, AndStartsAsItAlwaysDoes) {
   EXPECT_TRUE(dlg.m_previousSeries.Empty());
   EXPECT_FALSE(host->SystemMenuItem(dlg, IDM_RESTORE_SERIES)->enabled);
   EXPECT_TRUE(host->MessageBoxes().empty());
-  EXPECT_EQ(host->Text(dlg, IDC_MESSAGE), kWelcomeMessage);
+  EXPECT_EQ(host->Text(dlg, IDC_MESSAGE), TextOf(TextId::WelcomeMessage));
   host->SysCommand(dlg, IDM_RESTORE_SERIES);
   EXPECT_EQ(dlg.m_lastPoint, -1);
 }

@@ -11,9 +11,9 @@
 #include <QTest>
 #include <string>
 
-#include "experiment/messages.h"
 #include "platform/runtime.h"
 #include "res/resource_ids.h"
+#include "res/texts/text_catalogue.h"
 #include "shell/qt/client_area.h"
 #include "shell/qt/picture_control.h"
 #include "shell/qt/qt_host.h"
@@ -217,15 +217,15 @@ namespace {
 // line does not scroll when the cursor goes to the end of the text.
 TEST(DialogWindow, EveryMessageFitsTheMessageLineWhole) {
   const std::string messages[] = {
-      kWelcomeMessage,
-      Format(kMassMessage, 1.9),
-      Format(kDurationMessage, 999, 99999.9, 100.1),
-      kNewSeriesMessage,
-      kNotTimedMessage,
-      kTableFullMessage,
-      kPointAcceptedMessage,
-      Format(kFitMessage, -12.34, -99.99),
-      kFitFailedMessage,
+      TextOf(TextId::WelcomeMessage),
+      Format(TextOf(TextId::MassMessage), 1.9),
+      Format(TextOf(TextId::DurationMessage), 999, 99999.9, 100.1),
+      TextOf(TextId::NewSeriesMessage),
+      TextOf(TextId::NotTimedMessage),
+      TextOf(TextId::TableFullMessage),
+      TextOf(TextId::PointAcceptedMessage),
+      Format(TextOf(TextId::FitMessage), -12.34, -99.99),
+      TextOf(TextId::FitFailedMessage),
   };
   ProbeDialog dialog(IDD_MAIN);
   RunScripted(dialog, [&](DialogWindow& w) {

@@ -10,8 +10,8 @@
 
 #include "app/lab_app.h"
 #include "app/lab_dlg.h"
-#include "experiment/messages.h"
 #include "res/resource_ids.h"
+#include "res/texts/text_catalogue.h"
 #include "shell_test_support.h"
 
 namespace lab {
@@ -44,7 +44,7 @@ TEST(LabProgram, TitleComesFirstThenTheMainWindowRunsUntilEscape) {
     auto* count = qobject_cast<QLineEdit*>(w.Control(IDC_OSCILLATIONS));
     auto* message = qobject_cast<QLineEdit*>(w.Control(IDC_MESSAGE));
     EXPECT_EQ(count->text(), QStringLiteral("10"));
-    EXPECT_EQ(message->text(), QString::fromUtf8(kWelcomeMessage));
+    EXPECT_EQ(message->text(), QString::fromUtf8(TextOf(TextId::WelcomeMessage)));
 
     // The model's clock advances by 0.05 s a tick, about 20 ticks a second.
     const double before = Lab().m_clock;
@@ -85,7 +85,7 @@ TEST(LabProgram, TitleComesFirstThenTheMainWindowRunsUntilEscape) {
     QTest::keyClicks(count, "12");
     KeyOn(&w, Qt::Key_Return);
     EXPECT_EQ(Lab().m_oscillations, 12);
-    EXPECT_EQ(message->text(), QString::fromUtf8(kNewSeriesMessage));
+    EXPECT_EQ(message->text(), QString::fromUtf8(TextOf(TextId::NewSeriesMessage)));
 
     KeyOn(&w, Qt::Key_Escape);
   });
