@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/runtime.h"
+#include "res/texts/text_catalogue.h"
+
 namespace lab {
 
 namespace desktop_files {
@@ -20,11 +23,14 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-std::string Quoted(const std::string& text) { return "\u00ab" + text + "\u00bb"; }
-
 std::string Failure(const std::string& path, const std::string& what, int error) {
-  return "No s'ha pogut desar el fitxer " + Quoted(path) + ": " + what + " (" +
-         DescribeError(error) + ").";
+  return Format(TextOf(TextId::SaveFailure), path.c_str(), what.c_str(),
+                DescribeError(error).c_str());
+}
+
+// What could not be done in a folder, with the folder.
+std::string InFolder(TextId what, const std::string& folder) {
+  return Format(TextOf(what), folder.c_str());
 }
 
 // Writes all bytes, retrying after interruptions and short writes.
@@ -46,41 +52,41 @@ std::string DescribeError(int error) {
   switch (error) {
     case EACCES:
     case EPERM:
-      return "no hi ha perm\u00eds d'escriptura";
+      return TextOf(TextId::ErrorNoPermission);
     case EROFS:
-      return "el sistema de fitxers \u00e9s nom\u00e9s de lectura";
+      return TextOf(TextId::ErrorReadOnly);
     case ENOSPC:
-      return "el disc \u00e9s ple";
+      return TextOf(TextId::ErrorDiscFull);
     case EDQUOT:
-      return "s'ha exhaurit la quota de disc";
+      return TextOf(TextId::ErrorQuota);
     case ENOENT:
-      return "la carpeta no existeix";
+      return TextOf(TextId::ErrorNoFolder);
     case ENOTDIR:
-      return "una part del cam\u00ed no \u00e9s una carpeta";
+      return TextOf(TextId::ErrorNotAFolder);
     case EISDIR:
-      return "ja hi ha una carpeta amb aquest nom";
+      return TextOf(TextId::ErrorIsAFolder);
     case ENAMETOOLONG:
-      return "el nom \u00e9s massa llarg";
+      return TextOf(TextId::ErrorNameTooLong);
     case EIO:
-      return "error d'entrada i sortida del disc";
+      return TextOf(TextId::ErrorInputOutput);
     case EXDEV:
-      return "la carpeta \u00e9s en un altre sistema de fitxers";
+      return TextOf(TextId::ErrorOtherFileSystem);
     default:
-      return "error del sistema " + std::to_string(error);
+      return Format(TextOf(TextId::ErrorSystem), error);
   }
 }
 
 std::string WriteFileAtomically(std::string_view pathView, std::string_view bytes) {
   const std::string path(pathView);
   if (path.empty() || path.back() == '/') {
-    return "No s'ha pogut desar el fitxer " + Quoted(path) + ": el nom del fitxer \u00e9s buit.";
+    return Format(TextOf(TextId::SaveFailureEmptyName), path.c_str());
   }
   const std::string folder = FolderOf(path);
   const std::string name = path.substr(path.rfind('/') + 1);
   std::string temporary = folder + "/." + name + ".XXXXXX";
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) {
-    return Failure(path, "no s'ha pogut crear cap fitxer a la carpeta " + Quoted(folder), errno);
+    return Failure(path, InFolder(TextId::CannotCreateInFolder, folder), errno);
   }
   // mkstemp makes the file private; a saved file is readable as usual.
   ::fchmod(fd, 0644);
@@ -88,18 +94,17 @@ std::string WriteFileAtomically(std::string_view pathView, std::string_view byte
     const int error = errno;
     ::close(fd);
     ::unlink(temporary.c_str());
-    return Failure(path, "no s'ha pogut escriure a la carpeta " + Quoted(folder), error);
+    return Failure(path, InFolder(TextId::CannotWriteInFolder, folder), error);
   }
   if (::close(fd) != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
-    return Failure(path, "no s'ha pogut escriure a la carpeta " + Quoted(folder), error);
+    return Failure(path, InFolder(TextId::CannotWriteInFolder, folder), error);
   }
   if (::rename(temporary.c_str(), path.c_str()) != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
-    return Failure(path, "no s'ha pogut donar el nom al fitxer a la carpeta " + Quoted(folder),
-                   error);
+    return Failure(path, InFolder(TextId::CannotRenameInFolder, folder), error);
   }
   // The new name survives a power cut once the folder is on the disc too.
   const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

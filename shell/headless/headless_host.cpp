@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "res/texts/text_catalogue.h"
 #include "shell/files/desktop_files.h"
 
 namespace lab {
@@ -397,7 +398,7 @@ void HeadlessHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool e
   }
 }
 
-std::string HeadlessHost::StateLocation() const { return "la mem\u00f2ria de la prova"; }
+std::string HeadlessHost::StateLocation() const { return TextOf(TextId::StateInTestMemory); }
 
 void HeadlessHost::SetCaption(Dialog& dialog, std::string_view caption) {
   Get(dialog).caption = std::string(caption);

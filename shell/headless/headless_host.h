@@ -171,7 +171,7 @@ class HeadlessHost : public WindowHost {
                        std::string_view bytes) override;
   std::optional<std::string> ReadState(std::string_view name) override;
   bool WriteState(std::string_view name, std::string_view bytes) override;
-  // "la mem\u00f2ria de la prova": the state is a map of this host.
+  // The catalogue's StateInTestMemory: the state is a map of this host.
   std::string StateLocation() const override;
   void SetCaption(Dialog& dialog, std::string_view caption) override;
   int PixelScale(const Dialog& dialog) const override;

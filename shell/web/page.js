@@ -12,6 +12,18 @@ var LabPage = (function () {
   // page_input before this script.
   var EVENT = page_event, FLAG = page_control, KIND = page_kind, IN = page_input;
   var ROLE = page_role;
+  // The lab's texts come from its catalogue (res/texts), written by the
+  // build as the object LAB_TEXTS before this script: by language code,
+  // then by name. The first language (Catalan) until the page chooses.
+  // text(name, values...) puts the values, in order, for the text's "%s"
+  // (and "%" for its "%%").
+  var language = Object.keys(LAB_TEXTS)[0];
+  function text(name) {
+    var values = arguments, next = 1;
+    return LAB_TEXTS[language][name].replace(/%[s%]/g, function (conversion) {
+      return conversion === '%%' ? '%' : String(values[next++]);
+    });
+  }
   // A finger held this long without moving is the right button.
   var HOLD_MS = 500;
   // A finger that moves this far (CSS pixels) before then is the left one.
@@ -73,8 +85,8 @@ var LabPage = (function () {
       close.className = 'lab-close';
       close.type = 'button';
       close.tabIndex = -1;
-      close.title = 'Tanca';
-      close.setAttribute('aria-label', 'Tanca');
+      close.title = text('CloseWindow');
+      close.setAttribute('aria-label', text('CloseWindow'));
       close.textContent = '\u00d7';
       close.addEventListener('click', function () { push(EVENT.kSysCommand, level, IN.kClose); });
       bar.appendChild(title);
@@ -353,7 +365,7 @@ var LabPage = (function () {
         if (!best.el.id) best.el.id = 'lab-label-' + w.level + '-' + w.order.indexOf(best);
         c.el.setAttribute('aria-labelledby', best.el.id);
       } else if (c.el.readOnly) {
-        c.el.setAttribute('aria-label', 'Missatge');
+        c.el.setAttribute('aria-label', text('MessageLineName'));
       }
     });
   }
@@ -841,7 +853,7 @@ var LabPage = (function () {
     var ok = document.createElement('button');
     ok.type = 'button';
     // The button reads as on a Catalan desktop's message box.
-    ok.textContent = "D'acord";
+    ok.textContent = text('OkButton');
     ok.addEventListener('click', function () { d.close(); });
     row.appendChild(ok);
     d.appendChild(bar);
@@ -973,7 +985,7 @@ var LabPage = (function () {
     readState: readState, writeState: writeState,
     setIcon: setIcon, present: present, rgbaOf: rgbaOf, nextEvent: nextEvent,
     waitEvent: waitEvent, hidden: hidden, messageBox: messageBox, nextFrame: nextFrame,
-    start: start, firstFrame: function () { return firstFrame; },
+    start: start, firstFrame: function () { return firstFrame; }, text: text,
     // The innermost window paints itself whole again.
     repaint: function () { push(EVENT.kPaint, topLevel()); },
     pending: function () { return queue.length; }

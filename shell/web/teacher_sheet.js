@@ -50,23 +50,23 @@ var TeacherSheet = (function () {
     if (desk) desk.remove();
     document.head.appendChild(element('style', {textContent: STYLE}));
     document.body.className = 'sheet';
-    document.title = 'Llei de Trelko \u2014 full del professorat';
+    document.title = LabPage.text('SheetTitle');
 
     var csvBytes = null;
     var listed = [];  // the codes of the list shown
     var word = element('input', {id: 'sheet-word', type: 'text', autocomplete: 'off',
                                  spellcheck: false});
     var count = element('input', {id: 'sheet-count', type: 'number', min: 1, max: 60, value: 25});
-    var make = element('button', {id: 'sheet-make', type: 'button', textContent: 'Fes la llista'});
+    var make = element('button', {id: 'sheet-make', type: 'button', textContent: LabPage.text('SheetMakeList')});
     var problem = element('p', {id: 'sheet-problem', className: 'problem'});
     problem.setAttribute('role', 'alert');
     var table = element('table', {id: 'sheet-table', hidden: true});
     var save = element('button', {id: 'sheet-csv', type: 'button', hidden: true,
-                                   className: 'no-print', textContent: 'Baixa la llista (CSV)'});
+                                   className: 'no-print', textContent: LabPage.text('SheetDownload')});
     var studentCode = element('input', {id: 'sheet-code', type: 'text', autocomplete: 'off',
                                         spellcheck: false, size: 8});
     var studentK = element('input', {id: 'sheet-k', type: 'text', autocomplete: 'off', size: 8});
-    var compare = element('button', {id: 'sheet-compare', type: 'button', textContent: 'Compara'});
+    var compare = element('button', {id: 'sheet-compare', type: 'button', textContent: LabPage.text('SheetCompare')});
     var verdict = element('p', {id: 'sheet-verdict'});
     verdict.setAttribute('role', 'status');
 
@@ -80,7 +80,7 @@ var TeacherSheet = (function () {
       table.replaceChildren();
       listed = [];
       if (csvBytes.length === 0) {
-        problem.textContent = 'Escriviu la paraula de la classe i un nombre d\'alumnes de 1 a 60.';
+        problem.textContent = LabPage.text('SheetBadList');
         table.hidden = true;
         save.hidden = true;
         return;
@@ -106,30 +106,29 @@ var TeacherSheet = (function () {
       var read = takeText(module, module.ccall('lab_code_read', 'number', ['string'],
                                                [studentCode.value]));
       if (read === '' || read.charAt(0) === '!') {
-        verdict.textContent = read === '' ? 'Escriviu el codi de l\'alumne.' : read.slice(1);
+        verdict.textContent = read === '' ? LabPage.text('SheetNoCode') : read.slice(1);
         return;
       }
       if (listed.indexOf(read) < 0) {
-        verdict.textContent = 'El codi ' + read + ' no \u00e9s a la llista d\'aquesta paraula.';
+        verdict.textContent = LabPage.text('SheetCodeNotListed', read);
         return;
       }
       var found = Number(studentK.value.trim().replace(',', '.'));
       if (studentK.value.trim() === '' || !isFinite(found) || found <= 0) {
-        verdict.textContent = 'Escriviu la k que ha trobat l\'alumne, en N/m (per exemple 29.5).';
+        verdict.textContent = LabPage.text('SheetNoK');
         return;
       }
       var tenths = module.ccall('lab_code_tenths', 'number', ['string'], [read]);
       var k = tenths / 10;
       var percent = (found - k) / k * 100;
-      verdict.textContent = 'Fil ' + read + ': k = ' + kText(tenths) + ' N/m. L\'alumne ha trobat ' +
-          found + ' N/m: ' + (percent >= 0 ? '+' : '\u2212') + Math.abs(percent).toFixed(1) +
-          ' % (' + Math.abs(percent).toFixed(1) + ' % ' +
-          (percent >= 0 ? 'per sobre' : 'per sota') + ').';
+      var off = Math.abs(percent).toFixed(1);
+      verdict.textContent = LabPage.text(percent >= 0 ? 'SheetVerdictAbove' : 'SheetVerdictBelow',
+          read, kText(tenths), found, percent >= 0 ? '+' : '\u2212', off, off);
     }
 
     make.addEventListener('click', makeList);
     save.addEventListener('click', function () {
-      if (csvBytes !== null) LabPage.download('codis-llei-de-trelko.csv', csvBytes);
+      if (csvBytes !== null) LabPage.download(LabPage.text('SheetListFileName'), csvBytes);
     });
     compare.addEventListener('click', compareStudent);
     [word, count].forEach(function (input) {
@@ -140,19 +139,16 @@ var TeacherSheet = (function () {
     });
 
     document.body.appendChild(element('main', {}, [
-      element('h1', {textContent: 'Llei de Trelko \u2014 codis dels fils'}),
-      element('p', {className: 'no-print', textContent:
-          'Cada codi d\u00f3na un fil amb la seva k. La mateixa paraula d\u00f3na sempre la mateixa ' +
-          'llista: guardeu-la per a vosaltres. Els alumnes escriuen el codi a \u00abFil amb ' +
-          'codi\u2026\u00bb del men\u00fa de la finestra.'}),
+      element('h1', {textContent: LabPage.text('SheetHeading')}),
+      element('p', {className: 'no-print', textContent: LabPage.text('SheetIntro')}),
       element('section', {className: 'no-print'}, [
-        element('label', {}, ['Paraula de la classe', word]),
-        element('label', {}, ['Nombre d\'alumnes', count]), make]),
+        element('label', {}, [LabPage.text('SheetClassWord'), word]),
+        element('label', {}, [LabPage.text('SheetStudentCount'), count]), make]),
       problem, table, save,
       element('section', {className: 'no-print'}, [
-        element('h2', {textContent: 'Comprova una mesura'}),
-        element('label', {}, ['Codi de l\'alumne', studentCode]),
-        element('label', {}, ['k trobada (N/m)', studentK]), compare, verdict])]));
+        element('h2', {textContent: LabPage.text('SheetCheckHeading')}),
+        element('label', {}, [LabPage.text('SheetStudentCode'), studentCode]),
+        element('label', {}, [LabPage.text('SheetFoundK'), studentK]), compare, verdict])]));
     word.focus();
   }
 

@@ -9,6 +9,7 @@
 #include "platform/control_look.h"
 #include "platform/resources.h"
 #include "platform/surface_rgba.h"
+#include "res/texts/text_catalogue.h"
 #include "shell/web/page_calls.h"
 
 namespace lab {
@@ -459,7 +460,7 @@ bool WebHost::WriteState(std::string_view name, std::string_view bytes) {
   return lab_page_write_state(Text(name).c_str(), Text(bytes).c_str()) != 0;
 }
 
-std::string WebHost::StateLocation() const { return "l'emmagatzematge del navegador"; }
+std::string WebHost::StateLocation() const { return TextOf(TextId::StateInBrowserStorage); }
 
 void WebHost::SetCaption(Dialog& dialog, std::string_view caption) {
   if (const Window* window = WindowOf(dialog)) {
