@@ -15,10 +15,10 @@ var LabPage = (function () {
   // The lab's texts come from its catalogue (res/texts), written by the
   // build as the object LAB_TEXTS before this script: by language code,
   // then by name. The first language (Catalan) until the page chooses.
-  // text(name, values...) puts the values, in order, for the text's "%s"
+  // textOf(name, values...) puts the values, in order, for the text's "%s"
   // (and "%" for its "%%").
   var language = Object.keys(LAB_TEXTS)[0];
-  function text(name) {
+  function textOf(name) {
     var values = arguments, next = 1;
     return LAB_TEXTS[language][name].replace(/%[s%]/g, function (conversion) {
       return conversion === '%%' ? '%' : String(values[next++]);
@@ -85,8 +85,8 @@ var LabPage = (function () {
       close.className = 'lab-close';
       close.type = 'button';
       close.tabIndex = -1;
-      close.title = text('CloseWindow');
-      close.setAttribute('aria-label', text('CloseWindow'));
+      close.title = textOf('CloseWindow');
+      close.setAttribute('aria-label', textOf('CloseWindow'));
       close.textContent = '\u00d7';
       close.addEventListener('click', function () { push(EVENT.kSysCommand, level, IN.kClose); });
       bar.appendChild(title);
@@ -365,7 +365,7 @@ var LabPage = (function () {
         if (!best.el.id) best.el.id = 'lab-label-' + w.level + '-' + w.order.indexOf(best);
         c.el.setAttribute('aria-labelledby', best.el.id);
       } else if (c.el.readOnly) {
-        c.el.setAttribute('aria-label', text('MessageLineName'));
+        c.el.setAttribute('aria-label', textOf('MessageLineName'));
       }
     });
   }
@@ -853,7 +853,7 @@ var LabPage = (function () {
     var ok = document.createElement('button');
     ok.type = 'button';
     // The button reads as on a Catalan desktop's message box.
-    ok.textContent = text('OkButton');
+    ok.textContent = textOf('OkButton');
     ok.addEventListener('click', function () { d.close(); });
     row.appendChild(ok);
     d.appendChild(bar);
@@ -985,7 +985,7 @@ var LabPage = (function () {
     readState: readState, writeState: writeState,
     setIcon: setIcon, present: present, rgbaOf: rgbaOf, nextEvent: nextEvent,
     waitEvent: waitEvent, hidden: hidden, messageBox: messageBox, nextFrame: nextFrame,
-    start: start, firstFrame: function () { return firstFrame; }, text: text,
+    start: start, firstFrame: function () { return firstFrame; }, text: textOf,
     // The innermost window paints itself whole again.
     repaint: function () { push(EVENT.kPaint, topLevel()); },
     pending: function () { return queue.length; }
