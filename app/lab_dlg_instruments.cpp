@@ -99,6 +99,10 @@ std::vector<Instrument> CLabDlg::Instruments() const {
     instrument.rect = rect;
     instrument.name = std::move(name);
     instrument.state = std::move(state);
+    instrument.announced = instrument.state;
+    if (role == InstrumentRole::kButton || role == InstrumentRole::kSwitch) {
+      instrument.keys = "Espai o Retorn: el prem.";
+    }
     return instrument;
   };
 
@@ -121,9 +125,15 @@ std::vector<Instrument> CLabDlg::Instruments() const {
   } else {
     ball = "en moviment";
   }
+  const std::string condition = ball;
   const long depth = std::lround((p.m_anchorY - p.m_y) * 100.0);
   ball += Format(", %ld cm per %s del punt fix", std::labs(depth), depth >= 0 ? "sota" : "sobre");
-  add(kBall, InstrumentRole::kBall, disc, "Bola", ball);
+  Instrument& theBall = add(kBall, InstrumentRole::kBall, disc, "Bola", ball);
+  // Held, aimed or resting, its depth is news; moving, only the movement is.
+  if (condition == "en moviment") theBall.announced = condition;
+  theBall.keys =
+      "Fletxes: l'agafen i la mouen 1 cm (amb Majúscules, 1 píxel). "
+      "Espai o Retorn: la deixen anar. L: apunta un llançament, i L de nou el fa.";
 
   // The stopwatch.
   Instrument& power = add(kPowerSwitch, InstrumentRole::kSwitch, RectOf(m_stopwatch.PowerHit()),
