@@ -32,8 +32,9 @@ var LabPage = (function () {
   var menu = null;
   var firstFrame = -1;
   var boxes = 0;
-  // The program's small icon (a canvas), drawn on every caption's menu control.
-  var icon = null;
+  // The program's small icon (a data URL), shown on every caption's menu control.
+  var icon = '';
+  var iconSize = 0;
   // When a finger held for the right button last came off the screen.
   var heldFingerUp = -Infinity;
 
@@ -136,10 +137,9 @@ var LabPage = (function () {
     b.setAttribute('aria-label', MENU_BUTTON_NAME);
     b.setAttribute('aria-haspopup', 'menu');
     b.setAttribute('aria-expanded', 'false');
-    var picture = document.createElement('canvas');
-    picture.width = 16;
-    picture.height = 16;
-    if (icon !== null) picture.getContext('2d').drawImage(icon, 0, 0, 16, 16);
+    var picture = document.createElement('img');
+    picture.alt = '';
+    if (icon !== '') picture.src = icon;
     b.appendChild(picture);
     b.addEventListener('click', function () {
       if (menu !== null && menu.level === level) closeMenu();
@@ -424,18 +424,22 @@ var LabPage = (function () {
   // A new message of the program, read once by a screen reader (politely:
   // after what it is reading). What one event brings (a new message and
   // the focused instrument's change) is read together.
-  var spoken = [];
-  function announce(text) {
+  // A message replaces one shown before it in the same event.
+  var spoken = null;
+  function announce(text, instrumentNews) {
     text = text.trim();
     if (text === '') return;
-    if (spoken.length === 0) {
+    if (spoken === null) {
+      spoken = {message: '', news: []};
       setTimeout(function () {
         var live = document.getElementById('lab-live');
-        if (live !== null) live.textContent = spoken.join('. ');
-        spoken = [];
+        var all = spoken.message !== '' ? [spoken.message].concat(spoken.news) : spoken.news;
+        if (live !== null) live.textContent = all.join('. ');
+        spoken = null;
       }, 0);
     }
-    spoken.push(text);
+    if (instrumentNews) spoken.news.push(text);
+    else spoken.message = text;
   }
 
   // --- the surface ------------------------------------------------------------------
@@ -474,14 +478,6 @@ var LabPage = (function () {
     canvas.width = size;
     canvas.height = size;
     canvas.getContext('2d').putImageData(new ImageData(rgba, size, size), 0, 0);
-    if (icon === null || size <= 16) {
-      icon = canvas;
-      document.querySelectorAll('.lab-menu-button canvas').forEach(function (c) {
-        var g = c.getContext('2d');
-        g.clearRect(0, 0, c.width, c.height);
-        g.drawImage(icon, 0, 0, c.width, c.height);
-      });
-    }
     var link = document.querySelector('link[rel="icon"]');
     if (link === null) {
       link = document.createElement('link');
@@ -490,7 +486,15 @@ var LabPage = (function () {
     }
     // Encoded after the program has let the page go: the icon is no
     // reason to keep the title waiting.
-    setTimeout(function () { link.href = canvas.toDataURL('image/png'); }, 0);
+    setTimeout(function () {
+      var url = canvas.toDataURL('image/png');
+      link.href = url;
+      // The caption's menu control shows the small one.
+      if (iconSize !== 0 && iconSize <= size) return;
+      icon = url;
+      iconSize = size;
+      document.querySelectorAll('.lab-menu-button img').forEach(function (img) { img.src = url; });
+    }, 0);
   }
 
   function nextFrame(wakeUp) {
@@ -620,7 +624,7 @@ var LabPage = (function () {
     // (A switch's flip is its aria-checked, which readers read themselves.)
     var news = item.announced !== undefined && item.announced !== d.announced;
     item.announced = d.announced;
-    if (news && d.role !== ROLE.kReadout && document.activeElement === el) announce(label);
+    if (news && d.role !== ROLE.kReadout && document.activeElement === el) announce(label, true);
   }
 
   // Instruments past `count` are gone.
