@@ -103,6 +103,10 @@ std::vector<Instrument> CLabDlg::Instruments() const {
     instrument.rect = rect;
     instrument.name = std::move(name);
     instrument.state = std::move(state);
+    instrument.announced = instrument.state;
+    if (role == InstrumentRole::kButton || role == InstrumentRole::kSwitch) {
+      instrument.keys = TextOf(TextId::PressKeys);
+    }
     return instrument;
   };
 
@@ -125,10 +129,14 @@ std::vector<Instrument> CLabDlg::Instruments() const {
   } else {
     ball = TextOf(TextId::BallMoving);
   }
+  const std::string condition = ball;
   const long depth = std::lround((p.m_anchorY - p.m_y) * 100.0);
   ball += ", " + Format(TextOf(depth >= 0 ? TextId::BallBelowAnchor : TextId::BallAboveAnchor),
                         std::labs(depth));
-  add(kBall, InstrumentRole::kBall, disc, TextOf(TextId::BallName), ball);
+  Instrument& theBall = add(kBall, InstrumentRole::kBall, disc, TextOf(TextId::BallName), ball);
+  // Held, aimed or resting, its depth is news; moving, only the movement is.
+  if (condition == TextOf(TextId::BallMoving)) theBall.announced = condition;
+  theBall.keys = TextOf(TextId::BallKeys);
 
   // The stopwatch.
   Instrument& power = add(kPowerSwitch, InstrumentRole::kSwitch, RectOf(m_stopwatch.PowerHit()),

@@ -25,6 +25,12 @@ struct Instrument {
   std::string name;   // the catalogue's, as "Pes de 0.5 kg", "Interruptor del cronòmetre", "Bola"
   std::string state;  // likewise, "" for none: "al penjador", "penjat del fil", "aturat, 12.3 s"
   bool checked = false;  // a switch that is on
+  // The part of `state` whose change a screen reader announces: all of it,
+  // but for a moving ball's depth, which changes at every tick.
+  std::string announced;
+  // Catalan, "" for none: the keys it takes, read after its name and role
+  // ("Fletxes: l'agafen i la mouen; ...").
+  std::string keys;
   // kGraph only: a header row, then one row per point.
   std::vector<std::vector<std::string>> table;
   // kGraph only: "Pendent ... k = ..." from three points on, else "".

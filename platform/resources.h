@@ -41,6 +41,9 @@ constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x1u;
 // Edit styles.
 constexpr std::uint32_t ES_AUTOHSCROLL = 0x80u;
 constexpr std::uint32_t ES_READONLY = 0x800u;
+// The box takes a whole number: a touch screen's keyboard offers digits.
+// Nothing typed is refused for it; the dialog checks what it is given.
+constexpr std::uint32_t ES_DIGITS = 0x2000u;
 // Static styles: the low five bits are the static's type.
 constexpr std::uint32_t SS_TYPEMASK = 0x1Fu;
 constexpr std::uint32_t SS_CENTER = 0x1u;

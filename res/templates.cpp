@@ -24,8 +24,8 @@ std::span<const DialogTemplate> LabDialogTemplates() {
   g_titleControls = {{
       {IDOK, ControlClass::Button, TextOf(TextId::EnterButton), 40, 117, 32, 14,
        WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, WS_EX_TRANSPARENT, 0},
-      {-1, ControlClass::Static, "", 0, 0, 266, 165, WS_VISIBLE | SS_BITMAP, WS_EX_TRANSPARENT,
-       IDB_TITLE},
+      {-1, ControlClass::Static, TextOf(TextId::TitleName), 0, 0, 266, 165, WS_VISIBLE | SS_BITMAP,
+       WS_EX_TRANSPARENT, IDB_TITLE},
   }};
 
   // The main dialog: the row of controls below the painted picture.
@@ -37,7 +37,7 @@ std::span<const DialogTemplate> LabDialogTemplates() {
       {IDC_MESSAGE, ControlClass::Edit, "", 190, 276, 221, 13,
        WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, WS_EX_STATICEDGE, 0},
       {IDC_OSCILLATIONS, ControlClass::Edit, "", 156, 276, 26, 13,
-       WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0},
+       WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_DIGITS, 0, 0},
       {-1, ControlClass::Static, TextOf(TextId::OscillationCountLabel), 103, 273, 46, 18,
        WS_VISIBLE | WS_GROUP | SS_RIGHT, 0, 0},
       {IDC_START, ControlClass::Button, TextOf(TextId::StartButton), 11, 275, 67, 14,

@@ -1,5 +1,6 @@
 #include "shell/qt/client_area.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -32,6 +33,14 @@ ClientArea::ClientArea(DialogWindow& window) : QWidget(&window), m_window(window
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);  // moves without a button pressed are messages too
   setFocusPolicy(Qt::NoFocus);
+  InstallInstrumentAccessibility();
+}
+
+const Dialog* ClientArea::Core() const { return m_window.Core(); }
+
+void ClientArea::PressInstrument(int id) {
+  m_window.Dispatch([id](Dialog& d) { d.DispatchInstrumentKey(id, VK_SPACE, 0); });
+  UpdateFocusMark();
 }
 
 void ClientArea::Changed(const QRect& rect) {
@@ -77,6 +86,8 @@ void ClientArea::TakeInstrumentFocus(bool take) {
 void ClientArea::UpdateFocusMark() {
   QRect mark;
   const Dialog* dialog = m_window.Core();
+  if (dialog != nullptr && QAccessible::isActive())
+    m_announcer.Update(*this, dialog->Instruments());
   if (hasFocus() && dialog != nullptr && dialog->FocusedInstrument() >= 0) {
     for (const Instrument& i : dialog->Instruments()) {
       if (i.id != dialog->FocusedInstrument()) continue;
@@ -94,6 +105,12 @@ void ClientArea::FocusInstrument(int id) {
   m_lastInstrument = id;
   m_window.Dispatch([id](Dialog& d) { d.DispatchInstrumentFocus(id); });
   UpdateFocusMark();
+  if (const Dialog* dialog = m_window.Core(); dialog != nullptr && hasFocus()) {
+    const std::vector<Instrument> list = dialog->Instruments();
+    for (std::size_t n = 0; n < list.size(); ++n) {
+      if (list[n].id == id) m_announcer.Focus(*this, static_cast<int>(n));
+    }
+  }
 }
 
 void ClientArea::focusInEvent(QFocusEvent* event) {

@@ -12,6 +12,7 @@
 
 #include "platform/dialog.h"
 #include "platform/right_button.h"
+#include "shell/qt/instrument_accessible.h"
 
 namespace lab {
 
@@ -36,6 +37,10 @@ class ClientArea : public QWidget {
   // The focus mark drawn now (the instrument's rectangle grown by 1 pixel),
   // empty when none.
   QRect FocusMark() const { return m_mark; }
+  // The dialog shown, nullptr once it has ended.
+  const Dialog* Core() const;
+  // A press of the instrument as Space presses it (a screen reader's action).
+  void PressInstrument(int id);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -59,6 +64,7 @@ class ClientArea : public QWidget {
   RightButtonRouter m_rightButton;
   QRect m_mark;
   int m_lastInstrument = -1;  // focused again when the window gets the focus back
+  InstrumentAnnouncer m_announcer;
 };
 
 }  // namespace lab

@@ -42,6 +42,7 @@ constexpr unsigned kMinimumTimerPeriod = 10;
 DialogWindow::DialogWindow(QtHost& host, Dialog& dialog, const DialogTemplate& source)
     : QDialog(nullptr, WindowFlags(source)), m_host(host), m_dialog(&dialog), m_source(source) {
   setWindowTitle(ToQString(source.caption));
+  setAccessibleName(ToQString(DialogName(source)));
   setFont(DialogFont(source));
   setPalette(DialogPalette(palette()));
   setFixedSize(ClientSize(source));
@@ -86,6 +87,8 @@ QWidget* DialogWindow::CreateControl(const ControlTemplate& control) {
   }
   widget->setFont(font());
   widget->setProperty("controlId", control.id);
+  if (look.kind == ControlKind::Edit)
+    widget->setAccessibleName(ToQString(ControlName(m_source, control)));
   if (widget->focusPolicy() != Qt::NoFocus) {
     widget->setFocusPolicy(look.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
   }
@@ -111,6 +114,7 @@ QWidget* DialogWindow::CreateEdit(const ControlTemplate& control, const ControlL
   edit->setCursorPosition(0);
   const bool readOnly = look.readOnly;
   edit->setReadOnly(readOnly);
+  if (look.digits) edit->setInputMethodHints(Qt::ImhPreferNumbers);
   // A read-only box shows the dialog's background, not the white of a box
   // that takes typing.
   const QColor base = readOnly ? DialogBackground() : QColor(Qt::white);
@@ -275,8 +279,12 @@ bool DialogWindow::SetControlTextQuietly(int id, std::string_view text) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     // The core notifies the change; the edit's own signal is the user's.
     const QSignalBlocker quiet(edit);
+    const bool news = edit->isReadOnly() && edit->text() != value;
     edit->setText(value);
     edit->setCursorPosition(0);  // a new text shows from its beginning
+    // A new message of the message line is told to a screen reader once, as
+    // the line's description.
+    if (news) edit->setAccessibleDescription(value);
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
     button->setText(value);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {

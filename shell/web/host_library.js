@@ -10,6 +10,9 @@ mergeInto(LibraryManager.library, {
     if (kind === page_kind.kPicture) rgba = LabPage.rgbaOf(HEAPU32, pixels >> 2, width * height, false);
     LabPage.addControl(level, id, kind, UTF8ToString(text), x, y, width, height, flags, rgba);
   },
+  lab_page_name_control: function (level, id, name) {
+    LabPage.nameControl(level, id, UTF8ToString(name));
+  },
   lab_page_show_window: function (level) { LabPage.showWindow(level); },
   lab_page_close_window: function (level) { LabPage.closeWindow(level); },
   lab_page_set_text: function (level, id, text) {
@@ -32,11 +35,12 @@ mergeInto(LibraryManager.library, {
     LabPage.enableMenuItem(level, command >>> 0, enable !== 0);
   },
   lab_page_set_instrument: function (level, index, id, role, x, y, width, height, name, state,
-                                     checked, table, summary) {
+                                     checked, table, summary, announced, keys) {
     var rows = UTF8ToString(table);
     LabPage.setInstrument(level, index, {
       id: id, role: role, x: x, y: y, width: width, height: height, name: UTF8ToString(name),
       state: UTF8ToString(state), checked: checked !== 0, summary: UTF8ToString(summary),
+      announced: UTF8ToString(announced), keys: UTF8ToString(keys),
       table: rows === '' ? [] : rows.split('\x1e').map(function (row) { return row.split('\x1f'); }),
     });
   },

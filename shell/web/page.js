@@ -26,8 +26,16 @@ var LabPage = (function () {
   }
   // A finger held this long without moving is the right button.
   var HOLD_MS = 500;
+  // After such a finger lifts, the menu it brought up takes no click for
+  // this long: the lift itself picks nothing.
+  var LIFT_QUIET_MS = 400;
   // A finger that moves this far (CSS pixels) before then is the left one.
   var MOVE_SLOP = 6;
+
+  // Texts of the page's own: the caption's control that opens the window
+  // menu, and the invitation to turn a phone held upright.
+  var MENU_BUTTON_NAME = textOf('WindowMenuButtonName');
+  var TURN_PHONE = textOf('TurnPhone');
 
   var windows = [];
   var queue = [];
@@ -36,6 +44,11 @@ var LabPage = (function () {
   var menu = null;
   var firstFrame = -1;
   var boxes = 0;
+  // The program's small icon (a data URL), shown on every caption's menu control.
+  var icon = '';
+  var iconSize = 0;
+  // When a finger held for the right button last came off the screen.
+  var heldFingerUp = -Infinity;
 
   function desk() { return document.getElementById('lab-desk'); }
 
@@ -79,6 +92,7 @@ var LabPage = (function () {
     if (framed) {
       var bar = document.createElement('div');
       bar.className = 'lab-caption';
+      bar.appendChild(menuButton(level));
       var title = document.createElement('span');
       title.textContent = caption;
       var close = document.createElement('button');
@@ -122,6 +136,30 @@ var LabPage = (function () {
     desk().appendChild(root);
   }
 
+  // The caption's control that opens the window menu, as a classic
+  // caption's icon does: for fingers, and for a mouse too. Shown once the
+  // window has a menu.
+  function menuButton(level) {
+    var b = document.createElement('button');
+    b.className = 'lab-menu-button';
+    b.type = 'button';
+    b.tabIndex = -1;
+    b.hidden = true;
+    b.title = MENU_BUTTON_NAME;
+    b.setAttribute('aria-label', MENU_BUTTON_NAME);
+    b.setAttribute('aria-haspopup', 'menu');
+    b.setAttribute('aria-expanded', 'false');
+    var picture = document.createElement('img');
+    picture.alt = '';
+    if (icon !== '') picture.src = icon;
+    b.appendChild(picture);
+    b.addEventListener('click', function () {
+      if (menu !== null && menu.level === level) closeMenu();
+      else showMenu(level, 0, 0);
+    });
+    return b;
+  }
+
   function setCaption(level, caption) {
     var w = windows[level];
     var title = w ? w.root.querySelector('.lab-caption span') : null;
@@ -145,6 +183,8 @@ var LabPage = (function () {
       el.value = text;
       el.spellcheck = false;
       el.autocomplete = 'off';
+      // A whole number: a touch screen's keyboard of digits.
+      if (flags & FLAG.kDigits) el.inputMode = 'numeric';
       if (flags & FLAG.kReadOnly) {
         el.readOnly = true;
         el.style.background = w.background;
@@ -205,14 +245,32 @@ var LabPage = (function () {
     // what does not fit is reached by scrolling.
     var ratio = window.devicePixelRatio || 1;
     view = view || viewSize([w]);
-    var scale = fitScale(w.root.offsetWidth, w.root.offsetHeight, view.width, view.height);
+    // A shrunk window keeps its caption at its own size (its menu control
+    // a finger's width): the caption is left out of the fit, its height
+    // kept aside.
+    var bar = w.root.querySelector('.lab-caption');
+    var body = w.root.offsetHeight - (bar !== null ? bar.offsetHeight : 0);
+    var aside = bar !== null ? CAPTION_PX : 0;
+    var upright = view.height > view.width;
+    var scale = fitScale(w.root.offsetWidth, body, view.width, view.height - aside, upright);
+    // Upright and shrunk past legibility, the page asks for the phone to
+    // be turned, below the window: its room is kept aside too.
+    var invite = upright && scale < LEGIBLE_SCALE && w.level === 0;
+    if (invite) {
+      scale = fitScale(w.root.offsetWidth, body, view.width, view.height - aside - INVITE_PX, true);
+    }
     w.scale = scale;
     w.root.style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
+    if (bar !== null) {
+      if (scale === 1) w.root.style.removeProperty('--lab-unscale');
+      else w.root.style.setProperty('--lab-unscale', String(1 / scale));
+    }
     // Shrunk below one device pixel per pixel, a pixel's neighbours are
     // blended rather than dropped, so thin lines stay.
     w.canvas.style.imageRendering = scale * ratio < 1 ? 'auto' : '';
+    var tall = w.root.offsetHeight * scale;
     var left = Math.max(0, (view.width - w.root.offsetWidth * scale) / 2);
-    var top = Math.max(0, (view.height - w.root.offsetHeight * scale) / 2);
+    var top = Math.max(0, (view.height - tall - (invite ? INVITE_PX : 0)) / 2);
     w.root.style.left = left + 'px';
     w.root.style.top = top + 'px';
     // The canvas itself, inside the frame, starts on a whole device pixel:
@@ -224,11 +282,24 @@ var LabPage = (function () {
     var x = r.left + window.scrollX, y = r.top + window.scrollY;
     w.root.style.left = left + Math.ceil(x / unit - 1e-6) * unit - x + 'px';
     w.root.style.top = top + Math.ceil(y / unit - 1e-6) * unit - y + 'px';
+    if (w.level === 0) showInvitation(invite, top + tall);
+  }
+
+  function showInvitation(shown, below) {
+    var p = document.getElementById('lab-turn');
+    if (p === null) {
+      if (!shown) return;
+      p = document.createElement('p');
+      p.id = 'lab-turn';
+      p.textContent = TURN_PHONE;
+      desk().appendChild(p);
+    }
+    p.hidden = !shown;
+    p.style.top = below + 'px';
   }
 
   function showWindow(level) {
     var w = windows[level];
-    nameControls(w);
     place(w);
     w.root.style.visibility = 'visible';
     // The program's first window takes the title picture's place in the
@@ -310,19 +381,28 @@ var LabPage = (function () {
   // text and the graph's labels are no longer legible, so the page scrolls.
   var LEGIBLE_SCALE = 0.6;
 
+  // The caption's height on the screen, whatever the window's scale.
+  var CAPTION_PX = 25;
+  // The room kept below a window for the invitation to turn the phone.
+  var INVITE_PX = 56;
+
   // A window fits the page at a scale of 1 where it can, shrunk to fit both
-  // ways where it cannot, and never below the legible scale. (Two CSS
-  // pixels spare: the canvas's snap to a whole device pixel moves it by up
-  // to one, and that must not bring up a scroll bar.)
-  function fitScale(width, height, viewWidth, viewHeight) {
+  // ways where it cannot, and never below the legible scale, but on a
+  // screen held upright (a phone), where the whole window is in view and
+  // the student is asked to turn the phone. (Two CSS pixels spare: the
+  // canvas's snap to a whole device pixel moves it by up to one, and that
+  // must not bring up a scroll bar.)
+  function fitScale(width, height, viewWidth, viewHeight, upright) {
     var scale = Math.min((viewWidth - 2) / width, (viewHeight - 2) / height);
     if (!(scale < 1)) return 1;
-    return Math.max(LEGIBLE_SCALE, scale);
+    return upright ? Math.max(0.05, scale) : Math.max(LEGIBLE_SCALE, scale);
   }
 
   // The page's visible size without scroll bars, measured with the given
   // windows out of the way (so that their old size brings up none).
   function viewSize(ws) {
+    var invite = document.getElementById('lab-turn');
+    if (invite !== null) invite.hidden = true;
     ws.forEach(function (w) {
       w.root.style.transform = 'scale(0.01)';
       w.root.style.left = '0px';
@@ -347,40 +427,31 @@ var LabPage = (function () {
     if (h !== null) h.textContent = document.title;
   }
 
-  // An edit is named by the text at its left on the same row, as a form
-  // reads; a read-only edit with none is the window's message line.
-  function nameControls(w) {
-    var texts = w.order.filter(function (c) { return c.el.classList.contains('lab-label'); });
-    w.order.forEach(function (c) {
-      if (c.el.tagName !== 'INPUT' || c.el.hasAttribute('aria-label')) return;
-      var box = boxOf(c.el), best = null;
-      texts.forEach(function (t) {
-        var b = boxOf(t.el);
-        var sameRow = b.top < box.bottom && box.top < b.bottom;
-        if (!sameRow || b.right > box.left + 1) return;
-        if (best === null || b.right > boxOf(best.el).right) best = t;
-      });
-      // Nothing but the edits' own neighbours: a text of another row is not it.
-      if (best !== null && box.left - boxOf(best.el).right < box.bottom - box.top) {
-        if (!best.el.id) best.el.id = 'lab-label-' + w.level + '-' + w.order.indexOf(best);
-        c.el.setAttribute('aria-labelledby', best.el.id);
-      } else if (c.el.readOnly) {
-        c.el.setAttribute('aria-label', textOf('MessageLineName'));
-      }
-    });
-  }
-
-  function boxOf(el) {
-    var left = parseFloat(el.style.left), top = parseFloat(el.style.top);
-    return {left: left, top: top, right: left + parseFloat(el.style.width),
-            bottom: top + parseFloat(el.style.height)};
+  // An edit's name is the core's (the text at its left, or "Missatge").
+  function nameControl(level, id, name) {
+    var el = control(level, id);
+    if (el !== null && name !== '') el.setAttribute('aria-label', name);
   }
 
   // A new message of the program, read once by a screen reader (politely:
-  // after what it is reading).
-  function announce(text) {
-    var live = document.getElementById('lab-live');
-    if (live !== null) live.textContent = text.trim();
+  // after what it is reading). What one event brings (a new message and
+  // the focused instrument's change) is read together.
+  // A message replaces one shown before it in the same event.
+  var spoken = null;
+  function announce(text, instrumentNews) {
+    text = text.trim();
+    if (text === '') return;
+    if (spoken === null) {
+      spoken = {message: '', news: []};
+      setTimeout(function () {
+        var live = document.getElementById('lab-live');
+        var all = spoken.message !== '' ? [spoken.message].concat(spoken.news) : spoken.news;
+        if (live !== null) live.textContent = all.join('. ');
+        spoken = null;
+      }, 0);
+    }
+    if (instrumentNews) spoken.news.push(text);
+    else spoken.message = text;
   }
 
   // --- the surface ------------------------------------------------------------------
@@ -427,7 +498,15 @@ var LabPage = (function () {
     }
     // Encoded after the program has let the page go: the icon is no
     // reason to keep the title waiting.
-    setTimeout(function () { link.href = canvas.toDataURL('image/png'); }, 0);
+    setTimeout(function () {
+      var url = canvas.toDataURL('image/png');
+      link.href = url;
+      // The caption's menu control shows the small one.
+      if (iconSize !== 0 && iconSize <= size) return;
+      icon = url;
+      iconSize = size;
+      document.querySelectorAll('.lab-menu-button img').forEach(function (img) { img.src = url; });
+    }, 0);
   }
 
   function nextFrame(wakeUp) {
@@ -472,17 +551,31 @@ var LabPage = (function () {
       table.appendChild(document.createElement('caption'));
       table.appendChild(document.createElement('thead'));
       table.appendChild(document.createElement('tbody'));
+      // Read on focus: the line's slope and k, then the points row by row.
       var summary = document.createElement('p');
       summary.className = 'lab-hidden';
       summary.id = 'lab-graph-summary-' + w.level + '-' + item.id;
-      el.setAttribute('aria-describedby', summary.id);
+      var rows = document.createElement('p');
+      rows.className = 'lab-hidden';
+      rows.id = 'lab-graph-rows-' + w.level + '-' + item.id;
+      el.setAttribute('aria-describedby', summary.id + ' ' + rows.id);
       el.appendChild(table);
+      el.appendChild(rows);
       el.appendChild(summary);
     } else {
       el = document.createElement('div');
+      // The ball takes the arrows and L: an application of its own, so that
+      // a screen reader's browse mode lets them through.
       el.setAttribute('role', item.role === ROLE.kSwitch ? 'switch'
-                              : item.role === ROLE.kReadout ? 'status' : 'button');
+                              : item.role === ROLE.kReadout ? 'status'
+                              : item.role === ROLE.kBall ? 'application' : 'button');
       if (item.role === ROLE.kBall) el.setAttribute('aria-roledescription', 'bola');
+      // A screen reader in browse mode presses a button with a click.
+      if (item.role === ROLE.kButton || item.role === ROLE.kSwitch) {
+        el.addEventListener('click', function () {
+          push(EVENT.kInstrumentKey, w.level, item.id, IN.kSpace, 0);
+        });
+      }
       // A readout's state is its text, so that a change of it is read out.
       if (item.role === ROLE.kReadout) {
         var reading = document.createElement('span');
@@ -532,10 +625,18 @@ var LabPage = (function () {
     }
     if (was[2] !== d.width) el.style.width = d.width + 'px';
     if (was[3] !== d.height) el.style.height = d.height + 'px';
-    setAttribute(el, 'aria-label', d.state === '' ? d.name : d.name + ', ' + d.state);
+    var label = d.state === '' ? d.name : d.name + ', ' + d.state;
+    setAttribute(el, 'aria-label', label);
+    if (d.keys !== '') setAttribute(el, 'aria-description', d.keys);
     if (d.role === ROLE.kSwitch) setAttribute(el, 'aria-checked', d.checked ? 'true' : 'false');
     if (d.role === ROLE.kReadout) setIfChanged(el.firstChild, d.state);
     if (d.role === ROLE.kGraph) setGraph(el, d);
+    // The focused instrument's own change is read once (a readout reads
+    // its own); the ball's depth alone, changing at every tick, is not.
+    // (A switch's flip is its aria-checked, which readers read themselves.)
+    var news = item.announced !== undefined && item.announced !== d.announced;
+    item.announced = d.announced;
+    if (news && d.role !== ROLE.kReadout && document.activeElement === el) announce(label, true);
   }
 
   // Instruments past `count` are gone.
@@ -559,7 +660,18 @@ var LabPage = (function () {
     var head = rows[0], body = rows.slice(1);
     fillRows(table.tHead, [head], 'th');
     fillRows(table.tBodies[0], body, 'td');
+    setIfChanged(el.querySelector('p'), rowsText(rows));
     setIfChanged(el.lastChild, d.summary);
+  }
+
+  // "Punt 1, m (kg) 0.7, T² (s²) 1.44. ...": each cell after its column's head.
+  function rowsText(rows) {
+    var head = rows[0] || [];
+    return rows.slice(1).map(function (cells) {
+      return cells.map(function (text, c) {
+        return (head[c] !== undefined ? head[c] + ' ' : '') + text;
+      }).join(', ') + '.';
+    }).join(' ');
   }
 
   function fillRows(section, rows, cell) {
@@ -715,6 +827,7 @@ var LabPage = (function () {
     if (t === null || t.id !== e.pointerId) return;
     clearTimeout(t.timer);
     w.touch = null;
+    if (t.mode === 'right') heldFingerUp = performance.now();
     var p = clientPoint(w, e);
     if (t.mode === 'pending') {
       // A tap: pressed and released on what it was taken to aim at.
@@ -723,6 +836,10 @@ var LabPage = (function () {
     } else {
       mouse(w, t.mode === 'left' ? IN.kLeftUp : IN.kRightUp, 0, p);
     }
+  }
+
+  function fingerHeld() {
+    return windows.some(function (w) { return w && w.touch !== null && w.touch.mode === 'right'; });
   }
 
   // --- keys --------------------------------------------------------------------------
@@ -776,6 +893,8 @@ var LabPage = (function () {
 
   function addMenuItem(level, command, text) {
     windows[level].menu.push({command: command, text: text, enabled: true});
+    var b = windows[level].root.querySelector('.lab-menu-button');
+    if (b !== null && command !== 0) b.hidden = false;
   }
 
   function enableMenuItem(level, command, on) {
@@ -808,23 +927,55 @@ var LabPage = (function () {
       b.dataset.command = String(item.command);
       b.disabled = !item.enabled;
       b.addEventListener('click', function () {
+        // The finger that held the menu up picks nothing as it lifts.
+        if (fingerHeld() || performance.now() - heldFingerUp < LIFT_QUIET_MS) return;
         closeMenu();
         push(EVENT.kSysCommand, level, item.command);
       });
       el.appendChild(b);
     });
+    w.client.appendChild(el);
+    keepInView(w, el, x, y);
+    menu = {level: level, el: el, restore: document.activeElement};
+    setMenuExpanded(level, 'true');
+    var first = el.querySelector('button:enabled');
+    if (first) first.focus();
+  }
+
+  // The menu at a client point, moved as little as it takes to lie whole
+  // on the screen and in its window (which clips what leaves it).
+  function keepInView(w, el, x, y) {
     el.style.left = x + 'px';
     el.style.top = y + 'px';
-    w.client.appendChild(el);
-    menu = {level: level, el: el, restore: document.activeElement};
-    var first = el.querySelector('button');
-    if (first) first.focus();
+    var r = el.getBoundingClientRect(), c = w.client.getBoundingClientRect();
+    var v = window.visualViewport;
+    var view = v ? [v.offsetLeft, v.offsetTop, v.offsetLeft + v.width, v.offsetTop + v.height]
+                 : [0, 0, document.documentElement.clientWidth,
+                    document.documentElement.clientHeight];
+    var box = [Math.max(c.left, view[0]), Math.max(c.top, view[1]),
+               Math.min(c.right, view[2]), Math.min(c.bottom, view[3])];
+    var shift = function (low, high, from, to) {
+      if (high > to) low -= high - to;
+      return low < from ? from : low;
+    };
+    var left = shift(r.left, r.right, box[0], box[2]);
+    var top = shift(r.top, r.bottom, box[1], box[3]);
+    var scale = w.scale || 1;
+    el.style.left = x + (left - r.left) / scale + 'px';
+    el.style.top = y + (top - r.top) / scale + 'px';
+  }
+
+  function setMenuExpanded(level, value) {
+    var w = windows[level];
+    var b = w ? w.root.querySelector('.lab-menu-button') : null;
+    if (b !== null) b.setAttribute('aria-expanded', value);
   }
 
   function closeMenu() {
     if (menu === null) return;
     var m = menu;
     menu = null;
+    setMenuExpanded(m.level, 'false');
     m.el.remove();
     if (m.restore && document.contains(m.restore)) m.restore.focus();
   }
@@ -953,7 +1104,10 @@ var LabPage = (function () {
     // The browser's own menu never comes up over the lab.
     document.addEventListener('contextmenu', function (e) { e.preventDefault(); });
     document.addEventListener('pointerdown', function (e) {
-      if (menu !== null && !menu.el.contains(e.target)) closeMenu();
+      if (menu === null || menu.el.contains(e.target)) return;
+      // The caption's control closes its own menu on its click.
+      var b = e.target.closest && e.target.closest('.lab-menu-button');
+      if (b === null || !windows[menu.level] || !windows[menu.level].root.contains(b)) closeMenu();
     }, true);
     window.addEventListener('resize', placeAll);
     nameHeading();
@@ -980,6 +1134,7 @@ var LabPage = (function () {
     openWindow: openWindow, addControl: addControl, showWindow: showWindow,
     closeWindow: closeWindow, setCaption: setCaption, setText: setText, getText: getText,
     enable: enable, isEnabled: isEnabled, focus: focus, setInstrument: setInstrument,
+    nameControl: nameControl,
     keepInstruments: keepInstruments, addMenuItem: addMenuItem, showMenu: showMenu,
     enableMenuItem: enableMenuItem, setClipboard: setClipboard, download: download,
     readState: readState, writeState: writeState,

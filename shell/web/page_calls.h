@@ -18,6 +18,8 @@ void lab_page_open_window(int level, const char* caption, int width, int height,
 // flags: page_control.
 void lab_page_add_control(int level, int id, int kind, const char* text, int x, int y, int width,
                           int height, unsigned flags, const std::uint32_t* pixels);
+// What a screen reader calls an edit (ControlName), set before the window shows.
+void lab_page_name_control(int level, int id, const char* name);
 // Shows the window and puts the focus into its first control that takes it.
 void lab_page_show_window(int level);
 void lab_page_close_window(int level);
@@ -41,10 +43,12 @@ void lab_page_set_caption(int level, const char* caption);
 // --- the instruments drawn on the surface (Dialog::Instruments) ---------------
 // Describes the window's instrument number `index` in reading order, new or
 // changed: role is page_role; the rectangle in client pixels; table (the
-// graph's) holds rows separated by 0x1E, cells by 0x1F.
+// graph's) holds rows separated by 0x1E, cells by 0x1F; announced and keys
+// as in Instrument.
 void lab_page_set_instrument(int level, int index, int id, int role, int x, int y, int width,
                              int height, const char* name, const char* state, int checked,
-                             const char* table, const char* summary);
+                             const char* table, const char* summary, const char* announced,
+                             const char* keys);
 // The window has `count` instruments: those after them are gone.
 void lab_page_keep_instruments(int level, int count);
 
@@ -122,6 +126,7 @@ constexpr unsigned kStaticEdge = 0x20;
 constexpr unsigned kBorder = 0x40;
 constexpr unsigned kRight = 0x80;
 constexpr unsigned kCentre = 0x100;
+constexpr unsigned kDigits = 0x200;
 }  // namespace page_control
 
 // The kinds of control for lab_page_add_control.

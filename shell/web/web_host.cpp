@@ -60,6 +60,7 @@ unsigned PageFlags(const ControlLook& look) {
   if (look.border) flags |= page_control::kBorder;
   if (look.align == TextAlign::Right) flags |= page_control::kRight;
   if (look.align == TextAlign::Centre) flags |= page_control::kCentre;
+  if (look.digits) flags |= page_control::kDigits;
   return flags;
 }
 
@@ -146,6 +147,9 @@ void WebHost::AddControls(const Window& window) {
     lab_page_add_control(window.level, c.id, static_cast<int>(look.kind), Text(c.text).c_str(), x,
                          y, DialogUnitsToPixelsX(c.cx), DialogUnitsToPixelsY(c.cy), PageFlags(look),
                          nullptr);
+    if (look.kind == ControlKind::Edit) {
+      lab_page_name_control(window.level, c.id, ControlName(*window.source, c).c_str());
+    }
   }
 }
 
@@ -313,7 +317,8 @@ void WebHost::ShowInstruments(bool afterTicksOnly) {
       lab_page_set_instrument(window.level, static_cast<int>(i), it.id, static_cast<int>(it.role),
                               it.rect.left, it.rect.top, it.rect.Width(), it.rect.Height(),
                               it.name.c_str(), it.state.c_str(), it.checked ? 1 : 0,
-                              TableText(it.table).c_str(), it.summary.c_str());
+                              TableText(it.table).c_str(), it.summary.c_str(), it.announced.c_str(),
+                              it.keys.c_str());
     }
     if (current.size() < window.instruments.size()) {
       lab_page_keep_instruments(window.level, static_cast<int>(current.size()));

@@ -126,6 +126,7 @@ TEST_F(Instruments, WholeExperimentByKeyboardAlone) {
   for (int k : {VK_DOWN, VK_DOWN, VK_DOWN}) key(k);
   key(VK_RIGHT, KEY_SHIFT);
   EXPECT_TRUE(Starts(Find(dlg, 1).state, "agafada, ")) << Find(dlg, 1).state;
+  EXPECT_EQ(Find(dlg, 1).announced, Find(dlg, 1).state);  // each press is news
   key(VK_SPACE);
   EXPECT_EQ(dlg.m_pendulum.m_x, draggedX);
   EXPECT_EQ(dlg.m_pendulum.m_y, draggedY);
@@ -135,6 +136,13 @@ TEST_F(Instruments, WholeExperimentByKeyboardAlone) {
   EXPECT_TRUE(Starts(Find(dlg, 1).state, "apuntant, 3 cm a la dreta i 2 cm amunt, "));
   host->Tab(dlg);
   EXPECT_TRUE(dlg.m_pendulum.m_vx > 0 && dlg.m_pendulum.m_vy > 0);  // right and up
+  // Flying, its depth changes at every tick, and that is no news.
+  const Instrument flying = Find(dlg, 1);
+  host->Tick(dlg, 3);
+  EXPECT_NE(Find(dlg, 1).state, flying.state);
+  EXPECT_EQ(Find(dlg, 1).announced, "en moviment");
+  EXPECT_EQ(flying.announced, "en moviment");
+  EXPECT_TRUE(Starts(flying.keys, "Fletxes"));
 
   // The switch on; twenty oscillations typed in the count box.
   key(VK_SPACE);

@@ -3,15 +3,19 @@
 // in its folder, and the real window menu's greyed items.
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -76,11 +80,32 @@ void SetKnownTable(DialogWindow& w) {
   w.Dispatch([](Dialog& d) { d.DispatchPaint(); });
 }
 
+// The darkest grey of an item's text as the menu draws it.
+int DarkestOf(const QImage& picture, const QRect& item) {
+  int darkest = 255;
+  for (int y = item.top(); y <= item.bottom(); ++y) {
+    for (int x = item.left(); x <= item.right(); ++x)
+      darkest = std::min(darkest, qGray(picture.pixel(x, y)));
+  }
+  return darkest;
+}
+
+// "+" an enabled item drawn black, "0" a greyed one drawn grey, "?" either
+// drawn as the other.
 QStringList MenuOf(DialogWindow& w) {
   QStringList items;
   WhenMenuAppears([&items](QMenu* menu) {
+    const QImage picture = menu->grab().toImage();
+    const qreal ratio = picture.devicePixelRatio();
     for (QAction* a : menu->actions()) {
-      items << (a->isSeparator() ? QStringLiteral("-") : (a->isEnabled() ? "+" : "0") + a->text());
+      if (a->isSeparator()) {
+        items << QStringLiteral("-");
+        continue;
+      }
+      const QRect g = menu->actionGeometry(a);
+      const int darkest = DarkestOf(picture, QRect(g.topLeft() * ratio, g.size() * ratio));
+      const bool drawnGrey = darkest > 96;
+      items << (a->isEnabled() == !drawnGrey ? (a->isEnabled() ? "+" : "0") : "?") + a->text();
     }
     menu->close();
   });

@@ -101,7 +101,8 @@ const VISIBILITY_SWITCH = () => {
 };
 
 // A fresh page of its own (no shared storage), with the lab loaded. With
-// {hidden: true} the page starts hidden: nothing moves until it is shown.
+// {hidden: true} the page starts hidden: nothing moves until it is shown;
+// {mobile: true} makes it a phone's (its viewport tag, its zoom).
 export async function openPage(browser, url, options = {}) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
@@ -109,7 +110,8 @@ export async function openPage(browser, url, options = {}) {
   page.on('pageerror', (e) => page.errors.push(e.message));
   page.on('console', (m) => { if (m.type() === 'error') page.errors.push(m.text()); });
   await page.setViewport({width: options.width || 800, height: options.height || 620,
-                          deviceScaleFactor: options.scale || 1, hasTouch: !!options.touch});
+                          deviceScaleFactor: options.scale || 1, hasTouch: !!options.touch,
+                          isMobile: !!options.mobile});
   await page.evaluateOnNewDocument(VISIBILITY_SWITCH);
   if (options.hidden) await page.evaluateOnNewDocument(() => window.labTestStartHidden());
   await page.goto(url);
