@@ -125,12 +125,13 @@ std::vector<Instrument> CLabDlg::Instruments() const {
   } else {
     ball = "en moviment";
   }
-  const std::string condition = ball;
   const long depth = std::lround((p.m_anchorY - p.m_y) * 100.0);
   ball += Format(", %ld cm per %s del punt fix", std::labs(depth), depth >= 0 ? "sota" : "sobre");
   Instrument& theBall = add(kBall, InstrumentRole::kBall, disc, "Bola", ball);
-  // Held, aimed or resting, its depth is news; moving, only the movement is.
-  if (condition == "en moviment") theBall.announced = condition;
+  // Held or aimed, each move is news. Free, neither its depth (which
+  // changes at every tick) nor its coming to rest is: letting it go is.
+  const bool free = !m_dragging && m_ballKeys != BallKeys::kAiming && p.m_dt != 0.0;
+  if (free) theBall.announced.clear();
   theBall.keys =
       "Fletxes: l'agafen i la mouen 1 cm (amb Majúscules, 1 píxel). "
       "Espai o Retorn: la deixen anar. L: apunta un llançament, i L de nou el fa.";
