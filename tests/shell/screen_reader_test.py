@@ -87,6 +87,15 @@ def key(*names):
     pump(0.4)
 
 
+def take_keyboard(pid):
+    """Gives the keyboard to the lab's visible window (no window manager
+    does it on the virtual screen)."""
+    ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                         capture_output=True, text=True).stdout.split()
+    if ids:
+        subprocess.run(["xdotool", "windowfocus", "--sync", ids[-1]], check=False)
+
+
 lab = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                                                QT_QPA_PLATFORM="xcb"))
 try:
@@ -95,9 +104,16 @@ try:
                                  a.get_process_id() == lab.pid), None))
     title = app and wait_for(lambda: showing(app))
     check(title is not None and title.name == "Llei de Trelko", "the title dialog is named")
-    key("Return")
-    main = app and wait_for(lambda: showing(app, lambda w: any(
-        n.getRoleName() == "chart" for n in walk(w))))
+
+    def main_window():
+        shown = showing(app, lambda w: any(n.getRoleName() == "chart" for n in walk(w)))
+        if shown is None:
+            take_keyboard(lab.pid)
+            key("Return")  # "Entra", until the main window shows
+        return shown
+
+    main = app and wait_for(main_window, 30)
+    take_keyboard(lab.pid)
     if main is None:
         sys.exit("FAIL no main window on the bus")
 
