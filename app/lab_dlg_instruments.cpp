@@ -129,13 +129,14 @@ std::vector<Instrument> CLabDlg::Instruments() const {
   } else {
     ball = TextOf(TextId::BallMoving);
   }
-  const std::string condition = ball;
   const long depth = std::lround((p.m_anchorY - p.m_y) * 100.0);
   ball += ", " + Format(TextOf(depth >= 0 ? TextId::BallBelowAnchor : TextId::BallAboveAnchor),
                         std::labs(depth));
   Instrument& theBall = add(kBall, InstrumentRole::kBall, disc, TextOf(TextId::BallName), ball);
-  // Held, aimed or resting, its depth is news; moving, only the movement is.
-  if (condition == TextOf(TextId::BallMoving)) theBall.announced = condition;
+  // Held or aimed, each move is news. Free, neither its depth (which
+  // changes at every tick) nor its coming to rest is: letting it go is.
+  const bool free = !m_dragging && m_ballKeys != BallKeys::kAiming && p.m_dt != 0.0;
+  if (free) theBall.announced.clear();
   theBall.keys = TextOf(TextId::BallKeys);
 
   // The stopwatch.
