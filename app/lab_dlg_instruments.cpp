@@ -179,9 +179,9 @@ std::vector<Instrument> CLabDlg::Instruments() const {
     for (const std::string& cell : report[r]) row.push_back(WithDecimalPoints(cell));
   }
   const GraphFit fit = FitGraph(m_pointMass, m_pointT2, m_lastPoint);
-  if (fit.outcome == GraphFit::Outcome::kLine) {
+  if (fit.outcome == GraphFit::Outcome::kLine && fit.hasK) {
     graph.summary = Format(TextOf(TextId::GraphFitSummary), fit.slope, fit.k);
-  } else if (fit.outcome == GraphFit::Outcome::kFailed) {
+  } else if (fit.outcome != GraphFit::Outcome::kNone) {
     graph.summary = TextOf(TextId::GraphFitFailed);
   }
   return list;

@@ -1,8 +1,5 @@
 #include "experiment/graph_panel.h"
 
-#include <cmath>
-#include <limits>
-
 #include "experiment/graph_texts.h"
 #include "experiment/least_squares.h"
 #include "platform/runtime.h"
@@ -51,10 +48,10 @@ GraphFit FitGraph(const double* mass, const double* t2, int lastPoint) {
     return fit;
   }
   fit.outcome = GraphFit::Outcome::kLine;
-  // A level line (slope exactly 0) is a fit like any other: k is then the
-  // infinite quotient, printed as such, taken without dividing by zero.
-  fit.k = fit.slope == 0.0 ? std::copysign(std::numeric_limits<double>::infinity(), fit.slope)
-                           : kFourPiSquared / fit.slope;
+  // A level or falling line is drawn, but gives no k: the message says the
+  // slope could not be computed.
+  fit.hasK = SlopeGivesK(mass, t2, 0, lastPoint, fit.slope);
+  if (fit.hasK) fit.k = kFourPiSquared / fit.slope;
   return fit;
 }
 
@@ -63,6 +60,7 @@ std::string FitMessage(const GraphFit& fit) {
     case GraphFit::Outcome::kFailed:
       return TextOf(TextId::FitFailedMessage);
     case GraphFit::Outcome::kLine:
+      if (!fit.hasK) return TextOf(TextId::FitFailedMessage);
       return Format(TextOf(TextId::FitMessage), fit.slope, fit.k);
     case GraphFit::Outcome::kNone:
       break;

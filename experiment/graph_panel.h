@@ -24,7 +24,8 @@ struct GraphFit {
   Outcome outcome = Outcome::kNone;
   double intercept = 0.0;  // s^2
   double slope = 0.0;      // s^2/kg
-  double k = 0.0;          // N/m; infinite for a level line
+  bool hasK = false;       // the line rises: k exists (SlopeGivesK)
+  double k = 0.0;          // N/m, when hasK
 };
 
 // Redraws the central panel with `panel` (moved onto it) and the graph

@@ -1,5 +1,8 @@
 #include "experiment/least_squares.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace lab {
 
 void LeastSquaresFit(const double* x, const double* y, int first, int last, double& intercept,
@@ -29,6 +32,19 @@ void LeastSquaresFit(const double* x, const double* y, int first, int last, doub
   }
   intercept = (sxx * sy - sx * sxy) / d;
   slope = (n * sxy - sx * sy) / d;
+}
+
+bool SlopeGivesK(const double* x, const double* y, int first, int last, double slope) {
+  if (!(slope > 0.0) || !std::isfinite(slope)) return false;
+  double low = x[first];
+  double high = x[first];
+  double largest = 0.0;
+  for (int i = first; i <= last; ++i) {
+    low = std::min(low, x[i]);
+    high = std::max(high, x[i]);
+    largest = std::max(largest, std::fabs(y[i]));
+  }
+  return slope * (high - low) > 1e-9 * largest;
 }
 
 }  // namespace lab

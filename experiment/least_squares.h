@@ -16,4 +16,11 @@ inline constexpr double kFourPiSquared = 39.478418;
 void LeastSquaresFit(const double* x, const double* y, int first, int last, double& intercept,
                      double& slope);
 
+// Whether a fitted line gives an elastic constant: T² must grow with the
+// mass. Over the range of the masses the line must rise by more than a
+// billionth of the largest T²; a level line (equal T² at every mass, which
+// rounding may tilt by 1e-17) or a falling one has no k, and the lab says
+// so instead of printing a huge or negative number.
+bool SlopeGivesK(const double* x, const double* y, int first, int last, double slope);
+
 }  // namespace lab

@@ -45,7 +45,7 @@ FitWithErrors FitSeries(const PointSeries& series) {
     fit.slopeError = NAN;
     fit.interceptError = NAN;
   }
-  if (slope != 0.0) {
+  if (SlopeGivesK(series.mass.data(), series.t2.data(), 0, fit.points - 1, slope)) {
     fit.hasK = true;
     fit.k = kFourPiSquared / slope;
     fit.kError = std::fabs(fit.k * fit.slopeError / slope);

@@ -26,7 +26,7 @@ struct FitWithErrors {
   double slopeError = 0.0;
   double intercept = 0.0;  // s^2
   double interceptError = 0.0;
-  // k and its error exist only for a slope other than 0.
+  // k and its error exist only for a rising line (SlopeGivesK).
   bool hasK = false;
   double k = 0.0;  // N/m
   double kError = 0.0;

@@ -160,14 +160,19 @@ INSTANTIATE_TEST_SUITE_P(
                {{1.0, 1.4}, {1.5, 2.1}, {2.0, 2.8}},
                " El pendent de la recta dibuixada \u00e9s:  1.40. Per tant, k = 28.20 N/m",
                true},
-        // Level: the slope is exactly 0 and k the infinite quotient.
+        // A level or falling line is drawn but gives no k; nor does a
+        // level one that rounding tilts upwards by 1e-15.
         FitRow{"level",
                {{1.0, 1.5}, {1.5, 1.5}, {2.0, 1.5}},
-               " El pendent de la recta dibuixada \u00e9s:  0.00. Per tant, k =   inf N/m",
+               " El pendent de la recta no s'ha pogut calcular",
+               true},
+        FitRow{"level_by_rounding",
+               {{0.7, 1.21}, {1.2, 1.21}, {1.7, 1.21}},
+               " El pendent de la recta no s'ha pogut calcular",
                true},
         FitRow{"falling",
                {{1.0, 2.0}, {1.5, 1.5}, {2.0, 1.0}},
-               " El pendent de la recta dibuixada \u00e9s: -1.00. Per tant, k = -39.48 N/m",
+               " El pendent de la recta no s'ha pogut calcular",
                true},
         FitRow{"one_mass",
                {{1.5, 1.4}, {1.5, 2.1}, {1.5, 2.8}},
