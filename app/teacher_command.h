@@ -1,6 +1,8 @@
-// The teacher's list from the command line: trelko --professorat WORD N
-// writes the CSV of N codes for the class word (report/class_list.h) and
-// ends, before any window is needed.
+// The teacher's commands: trelko --professorat WORD N writes the CSV of N
+// codes for the class word (report/class_list.h); trelko --professorat WORD
+// --corregeix FILES... writes the class marked from the students' saved
+// data files (report/class_marking.h). Both end before any window is
+// needed.
 #pragma once
 
 #include <string>
@@ -15,6 +17,7 @@ struct TeacherCommand {
 };
 
 inline constexpr const char* kTeacherOption = "--professorat";
+inline constexpr const char* kMarkOption = "--corregeix";
 
 TeacherCommand RunTeacherCommand(int argc, const char* const* argv);
 
