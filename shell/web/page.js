@@ -1054,10 +1054,53 @@ var LabPage = (function () {
     } catch (e) { /* no clipboard here */ }
   }
 
-  // The browser saves it in its downloads (asking where, if so set).
+  // The pixels of a PNG, or null when the browser cannot read it.
+  function pngPixels(blob) {
+    return createImageBitmap(blob, {colorSpaceConversion: 'none', premultiplyAlpha: 'none'})
+        .then(function (bitmap) {
+          var canvas = document.createElement('canvas');
+          canvas.width = bitmap.width;
+          canvas.height = bitmap.height;
+          var context = canvas.getContext('2d');
+          context.drawImage(bitmap, 0, 0);
+          return {canvas: canvas, data: context.getImageData(0, 0, canvas.width, canvas.height).data};
+        }).catch(function () { return null; });
+  }
+
+  // The core writes its PNG pictures uncompressed; the browser's own PNG
+  // writer packs the same pixels into a few times fewer bytes. The packed
+  // file is kept only when it reads back to exactly the same pixels.
+  function packedPng(blob) {
+    return pngPixels(blob).then(function (original) {
+      if (original === null || !original.canvas.toBlob) return blob;
+      return new Promise(function (resolve) { original.canvas.toBlob(resolve, 'image/png'); })
+          .then(function (packed) {
+            if (!packed || packed.size >= blob.size) return blob;
+            return pngPixels(packed).then(function (back) {
+              if (back === null || back.data.length !== original.data.length) return blob;
+              for (var i = 0; i < back.data.length; i++) {
+                if (back.data[i] !== original.data[i]) return blob;
+              }
+              return packed;
+            });
+          });
+    }, function () { return blob; });
+  }
+
+  // The browser saves it in its downloads (asking where, if so set); a
+  // picture is packed first.
   function download(name, bytes) {
+    var blob = new Blob([bytes]);
+    if (/\.png$/i.test(name) && window.createImageBitmap) {
+      packedPng(blob).then(function (packed) { offer(name, packed); });
+    } else {
+      offer(name, blob);
+    }
+  }
+
+  function offer(name, blob) {
     var base = name.split(/[\\/]/).pop() || 'trelko';
-    var url = URL.createObjectURL(new Blob([bytes]));
+    var url = URL.createObjectURL(blob);
     var a = document.createElement('a');
     a.href = url;
     a.download = base;

@@ -4,6 +4,7 @@
 // CMakeLists.txt); elsewhere it is skipped.
 #include <gtest/gtest.h>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -57,6 +58,8 @@ TEST(DenseScreen, EveryPixelIsATwoByTwoBlock) {
     w.Dispatch([](Dialog& d) { d.DispatchPaint(); });
     w.Dispatch([](Dialog& d) { d.DispatchSysCommand(IDM_SAVE_GRAPH); });
     const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
+    // Packed: far smaller than its 3 bytes a pixel.
+    EXPECT_LT(QFileInfo(path).size(), saved.width() * saved.height() * 3 / 4);
     const QImage shown = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const CRect panel = layout::kGraphPanel.Rect();
     EXPECT_EQ(saved,

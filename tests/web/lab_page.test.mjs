@@ -262,13 +262,22 @@ describe('the report and the kept series', () => {
     for (const c of [IDM_COPY_DATA, IDM_SAVE_DATA, IDM_SAVE_GRAPH]) assert.equal(states[c], true, `item ${c}`);
     await page.evaluate(() => {
       window.labDownloads = [];
+      window.labBlobs = [];
+      const create = URL.createObjectURL;
+      URL.createObjectURL = (blob) => { window.labBlobs.push(blob); return create(blob); };
       HTMLAnchorElement.prototype.click = function () { window.labDownloads.push(this.download); };
     });
     await choose(page, IDM_SAVE_DATA);
     await choose(page, IDM_SAVE_GRAPH);
+    // The picture is packed (asynchronously) before it is offered.
+    await page.waitForFunction(() => window.labDownloads.length === 2);
     const downloads = await page.evaluate(() => window.labDownloads);
-    assert.equal(downloads.length, 2, JSON.stringify(downloads));
     assert.ok(downloads[1].endsWith('.png'), downloads[1]);
+    const picture = await page.evaluate(async () => {
+      const bitmap = await createImageBitmap(window.labBlobs[1]);
+      return {size: window.labBlobs[1].size, pixels: bitmap.width * bitmap.height};
+    });
+    assert.ok(picture.size < picture.pixels * 3 / 4, JSON.stringify(picture));
     const kept = await page.evaluate(() => Object.keys(localStorage).filter((k) => k.startsWith('trelko/')));
     assert.equal(kept.length, 1, 'the kept series in local storage');
     // Reloaded (the browser's question answered yes), the series comes back.
