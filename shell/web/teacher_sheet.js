@@ -5,7 +5,11 @@
 // the student's code. Codes, k and the CSV come from the core (main.cpp's
 // lab_class_csv, lab_code_read, lab_code_tenths), so the sheet and the
 // desktop's "trelko --professorat" agree to the bit. A code outside the
-// word's list never shows its k.
+// word's list never shows its k. Served over http(s), each code has its
+// link, trelko.html#codi=CODE, that opens the lab on the code's string.
+// The sheet also marks a class: the students' saved data files, dropped on
+// it or chosen, marked by the core (class_marking_exports.cpp) as the
+// desktop's "trelko --professorat WORD --corregeix" marks them.
 var TeacherSheet = (function () {
   'use strict';
 
@@ -18,7 +22,11 @@ var TeacherSheet = (function () {
       '.sheet table { border-collapse: collapse; margin: 1em 0; }' +
       '.sheet th, .sheet td { border: 1px solid #000; padding: 2px 10px; text-align: left; }' +
       '.sheet .problem { color: #a00000; }' +
-      '@media print { .sheet .no-print { display: none; } body.sheet { margin: 0; } }';
+      '.sheet .drop { border: 2px dashed #555; padding: 1em; margin: 0.5em 0; }' +
+      '.sheet .drop.over { background: #e8f0ff; }' +
+      // One printed page: the lab's full-height body would push a blank one.
+      '@media print { .sheet .no-print { display: none; } html, body.sheet { height: auto; }' +
+      ' body.sheet { margin: 0; } }';
 
   function wanted() { return window.location.hash === HASH; }
 
@@ -44,6 +52,25 @@ var TeacherSheet = (function () {
   }
 
   function kText(tenths) { return (tenths / 10).toFixed(1); }
+
+  // A k as the teacher types it: a plain decimal, point or comma.
+  function decimalK(text) {
+    var t = text.trim();
+    return /^[0-9]+([.,][0-9]+)?$/.test(t) ? Number(t.replace(',', '.')) : NaN;
+  }
+
+  // The codes of a word's list (the core's CSV rows after the header).
+  function csvCodes(bytes) {
+    return new TextDecoder().decode(bytes).replace(/^\ufeff/, '').split('\r\n').slice(1)
+        .filter(function (row) { return row !== ''; })
+        .map(function (row) { return row.split(';'); });
+  }
+
+  // The link that opens the lab on a code's string; none from a file.
+  function codeLink(code) {
+    if (!/^https?:$/.test(window.location.protocol)) return null;
+    return window.location.origin + window.location.pathname + '#codi=' + code;
+  }
 
   function show(module) {
     var desk = document.getElementById('lab-desk');
@@ -86,17 +113,23 @@ var TeacherSheet = (function () {
         return;
       }
       // The CSV's rows: a byte-order mark, the header, one code a row.
-      var rows = new TextDecoder().decode(csvBytes).replace(/^\ufeff/, '').split('\r\n')
-          .filter(function (row) { return row !== ''; })
-          .map(function (row) { return row.split(';'); });
+      var header = new TextDecoder().decode(csvBytes).replace(/^\ufeff/, '').split('\r\n')[0]
+          .split(';');
+      var links = codeLink('') !== null;
       table.appendChild(element('tr', {}, [element('th', {textContent: '#'}),
-        element('th', {textContent: rows[0][0]}), element('th', {textContent: rows[0][1]})]));
-      rows.slice(1).forEach(function (row, i) {
+        element('th', {textContent: header[0]}), element('th', {textContent: header[1]})]
+        .concat(links ? [element('th', {textContent: LabPage.text('SheetLinkHeader')})] : [])));
+      csvCodes(csvBytes).forEach(function (row, i) {
         var code = row[0];
         listed.push(code);
         var tenths = module.ccall('lab_code_tenths', 'number', ['string'], [code]);
-        table.appendChild(element('tr', {}, [element('td', {textContent: String(i + 1)}),
-          element('td', {textContent: code}), element('td', {textContent: kText(tenths)})]));
+        var cells = [element('td', {textContent: String(i + 1)}),
+          element('td', {textContent: code}), element('td', {textContent: kText(tenths)})];
+        if (links) {
+          var href = codeLink(code);
+          cells.push(element('td', {}, [element('a', {href: href, textContent: href})]));
+        }
+        table.appendChild(element('tr', {}, cells));
       });
       table.hidden = false;
       save.hidden = false;
@@ -109,13 +142,21 @@ var TeacherSheet = (function () {
         verdict.textContent = read === '' ? LabPage.text('SheetNoCode') : read.slice(1);
         return;
       }
-      if (listed.indexOf(read) < 0) {
+      // Without a list shown, the check takes the whole list of the word.
+      var codes = listed.length > 0 ? listed : csvCodes(takeBytes(module,
+          module.ccall('lab_class_csv', 'number', ['string', 'number'], [word.value, 60])))
+          .map(function (row) { return row[0]; });
+      if (codes.indexOf(read) < 0) {
         verdict.textContent = LabPage.text('SheetCodeNotListed', read);
         return;
       }
-      var found = Number(studentK.value.trim().replace(',', '.'));
-      if (studentK.value.trim() === '' || !isFinite(found) || found <= 0) {
+      var found = decimalK(studentK.value);
+      if (studentK.value.trim() === '') {
         verdict.textContent = LabPage.text('SheetNoK');
+        return;
+      }
+      if (!(found > 0)) {
+        verdict.textContent = LabPage.text('SheetKNotDecimal');
         return;
       }
       var tenths = module.ccall('lab_code_tenths', 'number', ['string'], [read]);
@@ -125,6 +166,83 @@ var TeacherSheet = (function () {
       verdict.textContent = LabPage.text(percent >= 0 ? 'SheetVerdictAbove' : 'SheetVerdictBelow',
           read, kText(tenths), found, percent >= 0 ? '+' : '\u2212', off, off);
     }
+
+    // Marking a class: the files chosen or dropped, in the order given.
+    var markFiles = [];
+    var markCsv = null;
+    var choose = element('input', {id: 'sheet-files', type: 'file', multiple: true,
+                                   accept: '.csv,text/csv'});
+    var drop = element('div', {id: 'sheet-drop', className: 'drop no-print'},
+                       [element('label', {}, [LabPage.text('MarkChoose'), choose]),
+                        element('p', {textContent: LabPage.text('MarkDrop')})]);
+    var markProblem = element('p', {id: 'sheet-mark-problem', className: 'problem'});
+    markProblem.setAttribute('role', 'alert');
+    var marks = element('table', {id: 'sheet-marks', hidden: true});
+    var saveMarks = element('button', {id: 'sheet-marks-csv', type: 'button', hidden: true,
+                                       className: 'no-print',
+                                       textContent: LabPage.text('MarkDownload')});
+
+    function markClass() {
+      markProblem.textContent = '';
+      marks.replaceChildren();
+      marks.hidden = true;
+      saveMarks.hidden = true;
+      markCsv = null;
+      if (markFiles.length === 0) return;
+      if (word.value.trim() === '') {
+        markProblem.textContent = LabPage.text('MarkNoWord');
+        return;
+      }
+      module.ccall('lab_mark_clear', null, [], []);
+      markFiles.forEach(function (file) {
+        var ptr = module._malloc(Math.max(file.bytes.length, 1));
+        module.HEAPU8.set(file.bytes, ptr);
+        module.ccall('lab_mark_add', null, ['string', 'number', 'number'],
+                     [file.name, ptr, file.bytes.length]);
+        module._free(ptr);
+      });
+      var rows = takeText(module, module.ccall('lab_mark_table', 'number', ['string', 'number'],
+                                               [word.value, 0])).split('\n')
+          .filter(function (row) { return row !== ''; });
+      markCsv = takeBytes(module, module.ccall('lab_mark_table', 'number',
+                                               ['string', 'number'], [word.value, 1]));
+      rows.forEach(function (row, r) {
+        marks.appendChild(element('tr', {}, row.split('\t').map(function (cell) {
+          return element(r === 0 ? 'th' : 'td', {textContent: cell});
+        })));
+      });
+      marks.hidden = false;
+      saveMarks.hidden = false;
+    }
+
+    // The files' bytes, read in the order given, then the class marked.
+    function takeFiles(list) {
+      var chosen = Array.prototype.slice.call(list || []);
+      Promise.all(chosen.map(function (file) {
+        return file.arrayBuffer().then(function (buffer) {
+          return {name: file.name, bytes: new Uint8Array(buffer)};
+        }, function () { return {name: file.name, bytes: new Uint8Array(0)}; });
+      })).then(function (read) {
+        markFiles = read;
+        markClass();
+      });
+    }
+
+    choose.addEventListener('change', function () { takeFiles(choose.files); });
+    drop.addEventListener('dragover', function (e) {
+      e.preventDefault();
+      drop.classList.add('over');
+    });
+    drop.addEventListener('dragleave', function () { drop.classList.remove('over'); });
+    drop.addEventListener('drop', function (e) {
+      e.preventDefault();
+      drop.classList.remove('over');
+      takeFiles(e.dataTransfer && e.dataTransfer.files);
+    });
+    saveMarks.addEventListener('click', function () {
+      if (markCsv !== null) LabPage.download(LabPage.text('MarkFileName'), markCsv);
+    });
+    word.addEventListener('change', markClass);
 
     make.addEventListener('click', makeList);
     save.addEventListener('click', function () {
@@ -148,7 +266,11 @@ var TeacherSheet = (function () {
       element('section', {className: 'no-print'}, [
         element('h2', {textContent: LabPage.text('SheetCheckHeading')}),
         element('label', {}, [LabPage.text('SheetStudentCode'), studentCode]),
-        element('label', {}, [LabPage.text('SheetFoundK'), studentK]), compare, verdict])]));
+        element('label', {}, [LabPage.text('SheetFoundK'), studentK]), compare, verdict]),
+      element('section', {}, [
+        element('h2', {textContent: LabPage.text('MarkHeading')}),
+        element('p', {className: 'no-print', textContent: LabPage.text('MarkIntro')}),
+        drop, markProblem, marks, saveMarks])]));
     word.focus();
   }
 

@@ -110,3 +110,64 @@ test('a student\'s code: the caption names it, nothing on the page shows its k',
   assert.deepEqual(page.errors, []);
   await page.closeAll();
 });
+
+test('the sheet marks a class as the desktop does, links each code, prints one page', async () => {
+  const page = await openPage(browser, server.url + '#professorat');
+  await page.waitForSelector('#sheet-word');
+  await page.evaluate(() => {
+    window.labBlobs = [];
+    const create = URL.createObjectURL;
+    URL.createObjectURL = (blob) => { window.labBlobs.push(blob); return create(blob); };
+    HTMLAnchorElement.prototype.click = function () { window.labDownload = this.download; };
+  });
+  await page.type('#sheet-word', 'F\u00edsica 2n B');
+
+  // The check works without a list, and only for decimal numbers.
+  const [code, k] = ROWS[0];
+  const verdict = async (found) => {
+    await page.$eval('#sheet-code', (e, v) => { e.value = v; }, code);
+    await page.$eval('#sheet-k', (e, v) => { e.value = v; }, found);
+    await page.click('#sheet-compare');
+    return page.$eval('#sheet-verdict', (e) => e.textContent);
+  };
+  assert.equal(await verdict('1e3'), 'La k ha de ser un nombre decimal, com 29.5 o 29,5.');
+  assert.match(await verdict(k), new RegExp(`^Fil ${code}: k = `));
+
+  // The class's files, chosen: the table and its CSV are the desktop's.
+  const folder = path.join(sourceDir, 'tests/app/class_files');
+  const input = await page.$('#sheet-files');
+  await input.uploadFile(...fs.readdirSync(folder).sort().map((f) => path.join(folder, f)));
+  await page.waitForSelector('#sheet-marks tr');
+  const expected = fs.readFileSync(path.join(sourceDir, 'tests/app/class_marks_fisica_2n_b.csv'))
+      .toString('utf8').replace(/nobody\.csv[^\n]*\n$/, '');
+  const shown = await page.$$eval('#sheet-marks tr', (rows) =>
+    rows.map((r) => Array.from(r.cells, (c) => c.textContent).join(';')));
+  assert.deepEqual(shown, expected.replace(/^\ufeff/, '').trim().split('\r\n'));
+  await page.click('#sheet-marks-csv');
+  const csv = await page.evaluate(async () =>
+    new TextDecoder().decode(await window.labBlobs.at(-1).arrayBuffer()));
+  assert.equal('\ufeff' + csv.replace(/^\ufeff/, ''), expected);
+  assert.equal(await page.evaluate(() => window.labDownload), 'correccio-llei-de-trelko.csv');
+
+  // Served over http, each code of the list has its link.
+  await page.$eval('#sheet-count', (e) => { e.value = '3'; });
+  await page.click('#sheet-make');
+  const link = await page.$eval('#sheet-table tr:nth-child(2) a', (a) => a.href);
+  assert.equal(link, server.url.replace(/#.*$/, '') + '#codi=' + code);
+  const pdf = await page.pdf({format: 'A4'});
+  assert.equal((pdf.toString('latin1').match(/\/Type\s*\/Page\b/g) || []).length, 1);
+  assert.deepEqual(page.errors, []);
+  await page.closeAll();
+
+  // The link opens the lab on that string; a wrong one says why.
+  const opened = await openPage(browser, link);
+  await enterLab(opened);
+  assert.equal(await opened.title(), `Llei de Trelko \u2014 fil ${code}`);
+  const wrong = await openPage(browser, server.url.replace(/#.*$/, '') + '#codi=PDCPCV');
+  await enterLab(wrong);
+  assert.equal(await wrong.$eval(ctl(0, 1001), (e) => e.textContent ?? e.value),
+               'El codi no \u00e9s v\u00e0lid: reviseu-lo');
+  assert.deepEqual([...opened.errors, ...wrong.errors], []);
+  await opened.closeAll();
+  await wrong.closeAll();
+});
