@@ -8,7 +8,15 @@ namespace lab {
 
 namespace {
 CLabApp theApp;
+
+std::string& Linked() {
+  static std::string code;
+  return code;
 }
+}  // namespace
+
+void SetLinkedStringCode(std::string code) { Linked() = std::move(code); }
+const std::string& LinkedStringCode() { return Linked(); }
 
 bool CLabApp::InitInstance() {
   AfxEnableControlContainer();

@@ -1,6 +1,8 @@
 // The lab's application object and its start-up.
 #pragma once
 
+#include <string>
+
 #include "platform/application.h"
 
 namespace lab {
@@ -15,5 +17,11 @@ class CLabApp : public CWinApp {
 // Installs the lab's resources and runs the application. Returns the
 // program's exit status. A window host must be installed first.
 int RunLabApplication();
+
+// A string code that the lab's next start opens on, as a link gives it
+// (the page's trelko.html#codi=CODE); "" for none. A code that is not valid
+// leaves the lab's own string and says what is wrong in the message line.
+void SetLinkedStringCode(std::string code);
+const std::string& LinkedStringCode();
 
 }  // namespace lab

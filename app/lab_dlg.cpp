@@ -98,6 +98,7 @@ bool CLabDlg::OnInitDialog() {
   // The series left by the last run, closed or not, is the previous one.
   LoadKeptSeries();
   UpdateReportMenu();
+  UseLinkedStringCode();
   return true;
 }
 

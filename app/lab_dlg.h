@@ -145,6 +145,8 @@ class CLabDlg : public Dialog {
   void TellKeepFailure();
   // The string of a code ("" the lab's own): its k and the window's caption.
   void UseStringCode(const std::string& code);
+  // At the start: the string of the link's code (LinkedStringCode), if any.
+  void UseLinkedStringCode();
   // "Començar" on the string of a code: the table becomes the previous
   // series, with the code it was measured on.
   void StartSeries(const std::string& code);

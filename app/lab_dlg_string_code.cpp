@@ -1,6 +1,7 @@
 // "Fil amb codi…": the string of a code the teacher gave, with its own k.
 #include <string>
 
+#include "app/lab_app.h"
 #include "app/lab_dlg.h"
 #include "app/string_code_dlg.h"
 #include "experiment/string_code.h"
@@ -24,6 +25,19 @@ void CLabDlg::OnStringCode() {
   // The string already on the lab: its table stays as it is.
   if (parsed.code == m_stringCode) return;
   StartSeries(parsed.code);
+}
+
+void CLabDlg::UseLinkedStringCode() {
+  const std::string& linked = LinkedStringCode();
+  if (linked.empty()) return;
+  const string_code::ParsedCode parsed = string_code::ParseCode(linked);
+  if (parsed.status != string_code::CodeStatus::Valid) {
+    m_message = string_code::CodeProblem(parsed.status);
+    UpdateData(false);
+    return;
+  }
+  UseStringCode(parsed.code);
+  m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
 }
 
 void CLabDlg::UseStringCode(const std::string& code) {

@@ -49,6 +49,12 @@ EMSCRIPTEN_KEEPALIVE int lab_run() {
   return RunLabApplication();
 }
 
+// The string code of the page's address (trelko.html#codi=CODE) for the
+// next run; "" for none.
+EMSCRIPTEN_KEEPALIVE void lab_set_linked_code(const char* code) {
+  SetLinkedStringCode(code != nullptr ? code : "");
+}
+
 // The number of points in the table (the page asks before it is left).
 EMSCRIPTEN_KEEPALIVE int lab_point_count() {
   const CLabDlg* lab = Lab();

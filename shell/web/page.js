@@ -1165,6 +1165,10 @@ var LabPage = (function () {
     (function run() {
       runs++;
       document.documentElement.dataset.labRuns = String(runs);
+      // trelko.html#codi=CODE: the first run opens on that code's string.
+      var linked = /^#codi=(.*)$/.exec(window.location.hash);
+      module.ccall('lab_set_linked_code', null, ['string'],
+                   [runs === 1 && linked ? decodeURIComponent(linked[1]) : '']);
       Promise.resolve(module.ccall('lab_run', 'number', [], [], {async: true})).then(function () {
         // The program ended (Escape, the close button): it starts again.
         reset();
