@@ -32,7 +32,8 @@ void CLabDlg::UseLinkedStringCode() {
   if (linked.empty()) return;
   const string_code::ParsedCode parsed = string_code::ParseCode(linked);
   if (parsed.status != string_code::CodeStatus::Valid) {
-    m_message = string_code::CodeProblem(parsed.status);
+    // Like every message of the line, it begins with a space.
+    m_message = std::string(" ") + string_code::CodeProblem(parsed.status);
     UpdateData(false);
     return;
   }
