@@ -84,7 +84,7 @@ ReportGrid MarkClass(std::string_view word, const std::vector<StudentFile>& file
       AddRemark(remarks, TextOf(TextId::MarkCodeNotListed));
     } else {
       stringK = string_code::KOfCode(code.code);
-      row[3] = string_code::TenthsText(string_code::TenthsOfCode(code.code), ',');
+      row[3] = string_code::TenthsText(string_code::TenthsOfCode(code.code), DataDecimalMark());
     }
 
     if (fit.points < 3) {

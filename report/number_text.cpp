@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/runtime.h"
+#include "res/texts/text_catalogue.h"
 
 namespace lab {
 
@@ -35,11 +36,15 @@ bool IsPlainDecimal(std::string_view t) {
 }
 }  // namespace
 
+char DataDecimalMark() { return TextOf(TextId::DecimalMark)[0]; }
+char DataSeparator() { return TextOf(TextId::CsvSeparator)[0]; }
+
 std::string ReportNumber(double value) {
   if (value == 0.0) value = 0.0;  // no "-0"
   std::string text = WithPrecision(value, 6);
+  const char mark = DataDecimalMark();
   for (char& c : text) {
-    if (c == '.') c = ',';
+    if (c == '.') c = mark;
   }
   return text;
 }

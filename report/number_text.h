@@ -8,9 +8,15 @@
 
 namespace lab {
 
-// Up to six significant digits, with a decimal comma (the convention of a
-// Catalan spreadsheet): 0.981234567 -> "0,981235", 1.0 -> "1", 2.5e-7 ->
-// "2,5e-07". Minus zero is written as "0".
+// The data out (report, CSV files, clipboard) follow the spreadsheets of
+// the current language: its decimal mark and its CSV separator (a comma
+// and ";" for Catalan, Spanish and Aranese; a point and "," for English).
+char DataDecimalMark();
+char DataSeparator();
+
+// Up to six significant digits, with the language's decimal mark (a comma
+// in Catalan): 0.981234567 -> "0,981235", 1.0 -> "1", 2.5e-7 -> "2,5e-07".
+// Minus zero is written as "0".
 std::string ReportNumber(double value);
 // The shortest text of up to 17 significant digits that reads back as
 // exactly the same double, with a decimal point: 0.1 -> "0.1".

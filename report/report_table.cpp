@@ -105,11 +105,13 @@ std::string ReportAsHtml(const ReportGrid& grid) {
 
 std::string ReportAsCsv(const ReportGrid& grid) {
   std::string out = "\xEF\xBB\xBF";
+  const char separator = DataSeparator();
+  const char special[] = {separator, '"', '\r', '\n', '\0'};
   for (const ReportRow& row : grid) {
     for (std::size_t i = 0; i < row.size(); ++i) {
-      if (i > 0) out += ';';
+      if (i > 0) out += separator;
       const std::string& cell = row[i];
-      if (cell.find_first_of(";\"\r\n") == std::string::npos) {
+      if (cell.find_first_of(special) == std::string::npos) {
         out += cell;
         continue;
       }

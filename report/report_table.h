@@ -30,8 +30,9 @@ ReportGrid BuildReport(const PointSeries& series, std::string_view code = {});
 std::string ReportAsTabText(const ReportGrid& grid);
 // One HTML table (UTF-8), header cells in <th>; an empty row stays empty.
 std::string ReportAsHtml(const ReportGrid& grid);
-// UTF-8 with a byte-order mark, cells separated by ";", rows ended by
-// "\r\n"; a cell holding ';', '"' or a line break is quoted.
+// UTF-8 with a byte-order mark, cells separated by the language's CSV
+// separator (";" in Catalan), rows ended by "\r\n"; a cell holding the
+// separator, '"' or a line break is quoted.
 std::string ReportAsCsv(const ReportGrid& grid);
 
 }  // namespace lab
