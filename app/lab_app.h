@@ -24,4 +24,10 @@ int RunLabApplication();
 void SetLinkedStringCode(std::string code);
 const std::string& LinkedStringCode();
 
+// A message the lab's next start shows in its message line instead of the
+// welcome: what was wrong with how it was started (an unknown language in
+// the page's address); "" for none.
+void SetStartMessage(std::string message);
+const std::string& StartMessage();
+
 }  // namespace lab

@@ -1,4 +1,5 @@
 #include "app/lab_dlg.h"
+#include "app/lab_app.h"
 
 #include "app/title_dlg.h"
 #include "experiment/graph_texts.h"
@@ -10,7 +11,7 @@
 
 namespace lab {
 
-CLabDlg::CLabDlg() : Dialog(IDD_MAIN) {
+CLabDlg::CLabDlg(bool reopened) : Dialog(IDD_MAIN), m_reopened(reopened) {
   m_message = "";
   m_oscillations = 10;
   m_hIcon = LoadIcon(IDR_MAINFRAME);
@@ -39,12 +40,13 @@ bool CLabDlg::OnInitDialog() {
     menu->AppendItem(IDM_SAVE_GRAPH, TextOf(TextId::SaveGraphItem));
     menu->AppendItem(IDM_RESTORE_SERIES, TextOf(TextId::RestoreSeriesItem));
     menu->AppendItem(IDM_STRING_CODE, TextOf(TextId::StringCodeItem));
+    menu->AppendItem(IDM_LANGUAGE, TextOf(TextId::LanguageItem));
   }
   SetIcon(m_hIcon, true);
   SetIcon(m_hIcon, false);
 
   // The title picture comes first; no timer runs yet, so nothing moves.
-  {
+  if (!m_reopened) {
     CTitleDlg title;
     title.DoModal();
   }
@@ -59,6 +61,8 @@ bool CLabDlg::OnInitDialog() {
   m_damping = physical::kDamping;
 
   m_message = TextOf(TextId::WelcomeMessage);
+  // Like every message of the line, a start's own begins with a space.
+  if (!StartMessage().empty() && !m_reopened) m_message = " " + StartMessage();
   UpdateData(false);
 
   m_lastPoint = -1;
@@ -139,6 +143,9 @@ void CLabDlg::OnSysCommand(unsigned id, long lParam) {
       break;
     case IDM_STRING_CODE:
       OnStringCode();
+      break;
+    case IDM_LANGUAGE:
+      OnLanguage();
       break;
     default:
       Dialog::OnSysCommand(id, lParam);

@@ -35,7 +35,11 @@ class CLabDlg : public Dialog {
   static constexpr int kMinOscillations = 1;
   static constexpr int kMaxOscillations = 999;
 
-  CLabDlg();
+  // reopened: the window opened again in a newly chosen language (no title
+  // picture; the table the student was measuring comes back as it was).
+  explicit CLabDlg(bool reopened = false);
+  // The result that ends the window to open it again in the new language.
+  static constexpr int kReopenInNewLanguage = 0x4C4C;
 
   bool OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;
@@ -80,6 +84,7 @@ class CLabDlg : public Dialog {
   // "Fil amb codi…": asks for a code; a valid one gives the string its k
   // and starts a new series, an empty one brings back the lab's own string.
   void OnStringCode();
+  void OnLanguage();
 
   // Members, in this order.
   bool m_startPressed = false;
@@ -147,6 +152,7 @@ class CLabDlg : public Dialog {
   void UseStringCode(const std::string& code);
   // At the start: the string of the link's code (LinkedStringCode), if any.
   void UseLinkedStringCode();
+  bool m_reopened = false;
   // "Començar" on the string of a code: the table becomes the previous
   // series, with the code it was measured on.
   void StartSeries(const std::string& code);

@@ -21,6 +21,21 @@ void CLabDlg::LoadKeptSeries() {
   // The table the last run was measuring; if it had none, the series it
   // had kept as its previous one.
   const bool current = !kept->current.Empty();
+  if (m_reopened) {
+    // The same window in another language: the table is the one on the
+    // screen a moment ago, on its string.
+    const int count = std::min(kept->current.Size(), kPointCapacity);
+    for (int i = 0; i < count; ++i) {
+      m_pointMass[i] = kept->current.mass[i];
+      m_pointT2[i] = kept->current.t2[i];
+    }
+    m_lastPoint = count - 1;
+    m_previousSeries = kept->previous;
+    m_previousCode = kept->previousCode;
+    UseStringCode(kept->currentCode);
+    m_pendulum.Setup(m_mass, m_radius, m_k, m_naturalLength, m_g, m_damping);
+    return;
+  }
   m_previousSeries = current ? kept->current : kept->previous;
   m_previousCode = current ? kept->currentCode : kept->previousCode;
 }

@@ -1,8 +1,11 @@
-// "Fil amb codi…": the string of a code the teacher gave, with its own k.
+// "Fil amb codi…": the string of a code the teacher gave, with its own k;
+// "Llengua…": the lab in another language.
 #include <string>
 
 #include "app/lab_app.h"
 #include "app/lab_dlg.h"
+#include "app/language_choice.h"
+#include "app/language_dlg.h"
 #include "app/string_code_dlg.h"
 #include "experiment/string_code.h"
 #include "platform/resources.h"
@@ -25,6 +28,16 @@ void CLabDlg::OnStringCode() {
   // The string already on the lab: its table stays as it is.
   if (parsed.code == m_stringCode) return;
   StartSeries(parsed.code);
+}
+
+void CLabDlg::OnLanguage() {
+  CLanguageDlg ask;
+  if (ask.DoModal() != IDOK || IsEnding() || ask.m_code == CurrentLanguage()) return;
+  // Every text of the window changes: it is opened again in the new
+  // language, its table kept (the kept series holds it).
+  ChooseLanguage(ask.m_code);
+  KeepSeries();
+  EndDialog(kReopenInNewLanguage);
 }
 
 void CLabDlg::UseLinkedStringCode() {

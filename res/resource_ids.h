@@ -4,7 +4,7 @@
 namespace lab {
 
 // Dialog templates: the title, the lab, the string's code.
-constexpr int IDD_TITLE = 100, IDD_MAIN = 102, IDD_STRING_CODE = 103;
+constexpr int IDD_TITLE = 100, IDD_MAIN = 102, IDD_STRING_CODE = 103, IDD_LANGUAGE = 104;
 
 // Strings.
 constexpr int IDS_ABOUTBOX = 101;
@@ -19,6 +19,8 @@ constexpr unsigned IDM_SAVE_GRAPH = 64;
 constexpr unsigned IDM_RESTORE_SERIES = 80;
 // "Fil amb codi…": a string of the teacher's code.
 constexpr unsigned IDM_STRING_CODE = 96;
+// "Llengua…": the lab's language.
+constexpr unsigned IDM_LANGUAGE = 112;
 
 // Icon.
 constexpr int IDR_MAINFRAME = 128;
@@ -30,6 +32,9 @@ constexpr int IDC_START = 1003;
 constexpr int IDC_PLOT = 1004;
 // Controls of the string code's dialog.
 constexpr int IDC_STRING_CODE = 1005;
+// The language dialog's buttons, one a language in the catalogue's order.
+constexpr int IDC_LANGUAGE_FIRST = 1010;
+constexpr int kLanguageButtons = 4;
 
 // Bitmaps.
 constexpr int IDB_DIGIT_0 = 130;  // 130..139 the digits 0..9

@@ -1,6 +1,8 @@
 #include "res/templates.h"
 
 #include <array>
+#include <string_view>
+#include <vector>
 
 #include "res/resource_ids.h"
 #include "res/texts/text_catalogue.h"
@@ -14,7 +16,8 @@ namespace {
 std::array<ControlTemplate, 2> g_titleControls;
 std::array<ControlTemplate, 7> g_mainControls;
 std::array<ControlTemplate, 4> g_stringCodeControls;
-std::array<DialogTemplate, 3> g_dialogs;
+std::array<ControlTemplate, kLanguageButtons + 1> g_languageControls;
+std::array<DialogTemplate, 4> g_dialogs;
 std::array<StringResource, 1> g_strings;
 
 }  // namespace
@@ -58,6 +61,34 @@ std::span<const DialogTemplate> LabDialogTemplates() {
        WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0},
   }};
 
+  // The language dialog: one button a language, named in its own language,
+  // and Cancel.
+  const std::vector<std::string_view> languages = Languages();
+  for (int i = 0; i < kLanguageButtons; ++i) {
+    const bool present = i < static_cast<int>(languages.size());
+    g_languageControls[static_cast<std::size_t>(i)] = {
+        IDC_LANGUAGE_FIRST + i,
+        ControlClass::Button,
+        present ? TextIn(languages[static_cast<std::size_t>(i)], TextId::LanguageName) : "",
+        10,
+        7 + 18 * i,
+        100,
+        14,
+        (present ? WS_VISIBLE : 0u) | WS_TABSTOP | BS_PUSHBUTTON,
+        0,
+        0};
+  }
+  g_languageControls[kLanguageButtons] = {IDCANCEL,
+                                          ControlClass::Button,
+                                          TextOf(TextId::CancelButton),
+                                          35,
+                                          7 + 18 * kLanguageButtons + 4,
+                                          50,
+                                          14,
+                                          WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                          0,
+                                          0};
+
   g_dialogs = {{
       {IDD_TITLE, "", WS_POPUP | DS_SETFONT, 0, 266, 165, "MS Sans Serif", 8, g_titleControls},
       {IDD_MAIN, TextOf(TextId::MainCaption),
@@ -66,6 +97,9 @@ std::span<const DialogTemplate> LabDialogTemplates() {
       {IDD_STRING_CODE, TextOf(TextId::StringCodeCaption),
        WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 180, 76,
        "MS Sans Serif", 8, g_stringCodeControls},
+      {IDD_LANGUAGE, TextOf(TextId::LanguageCaption),
+       WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 120,
+       7 + 18 * kLanguageButtons + 4 + 14 + 7, "MS Sans Serif", 8, g_languageControls},
   }};
   return g_dialogs;
 }

@@ -1,13 +1,16 @@
 // The lab's program: a Qt application hosting the lab's dialogs.
 #include <QApplication>
 #include <cstdio>
+#include <string>
 
 #include "app/lab_app.h"
+#include "app/language_choice.h"
 #include "app/teacher_command.h"
 #include "platform/resources.h"
 #include "platform/window_host.h"
 #include "res/lab_resources.h"
 #include "res/resource_ids.h"
+#include "res/texts/text_catalogue.h"
 #include "shell/qt/catalan_dialogs.h"
 #include "shell/qt/classic_numbers.h"
 #include "shell/qt/qt_host.h"
@@ -19,6 +22,15 @@
 using namespace lab;
 
 int main(int argc, char* argv[]) {
+  // --llengua CODE: the lab's language, for the teacher's commands too. An
+  // unknown code is refused before anything starts.
+  const LanguageOption language = TakeLanguageOption(argc, argv);
+  if (language.given && !IsLabLanguage(language.code)) {
+    const std::string message = UnknownLanguageMessage(language.code) + "\n";
+    std::fwrite(message.data(), 1, message.size(), stderr);
+    return 2;
+  }
+  if (language.given) SetLanguage(language.code);
   // The teacher's list of codes goes to standard output before anything
   // needs a display.
   const TeacherCommand teacher = RunTeacherCommand(argc, argv);
@@ -40,17 +52,19 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("cat.lab.trelko"));
   QApplication::setApplicationVersion(QStringLiteral(LAB_VERSION));
 
+  QtHost host;
+  EndCleanlyOnTermination(host);
+  const X11CloseRequests closeRequests;
+  SetWindowHost(&host);
+  // The option's language is kept for later starts; without it, the kept one.
+  StartLanguage(language.code);
+
   // The application's name and icon are the main window's.
   InstallResources(LabResources());
   if (const DialogTemplate* main = FindDialogTemplate(IDD_MAIN)) {
     QGuiApplication::setApplicationDisplayName(ToQString(main->caption));
   }
   if (const Icon* icon = LoadIcon(IDR_MAINFRAME)) QApplication::setWindowIcon(ToQIcon(*icon));
-
-  QtHost host;
-  EndCleanlyOnTermination(host);
-  const X11CloseRequests closeRequests;
-  SetWindowHost(&host);
   const int status = RunLabApplication();
   SetWindowHost(nullptr);
   run_report::Write();

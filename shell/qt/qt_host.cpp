@@ -14,7 +14,9 @@
 #include <cmath>
 
 #include "platform/dialog.h"
+#include "res/texts/text_catalogue.h"
 #include "shell/files/desktop_files.h"
+#include "shell/qt/catalan_dialogs.h"
 #include "shell/qt/dialog_window.h"
 #include "shell/qt/template_style.h"
 
@@ -89,6 +91,9 @@ DialogWindow* QtHost::WindowOf(const Dialog& dialog) {
 }
 
 int QtHost::RunModal(Dialog& dialog) {
+  // Qt's own buttons and dialogs follow the lab's language (chosen in the
+  // window menu, the window opens again).
+  UseDialogsIn(CurrentLanguage());
   const DialogTemplate* source = FindDialogTemplate(dialog.TemplateId());
   if (source == nullptr) return -1;
   if (m_endingAll) {

@@ -35,7 +35,7 @@ TEST_F(StartupTest, AddsTheTitleItemBelowASeparatorAndSetsTheIcon) {
   const auto& menu = host->SystemMenu(dlg);
   // The report's and the kept series' items follow, below a separator of
   // their own.
-  ASSERT_EQ(menu.size(), 8u);  // and "Fil amb codi…" last
+  ASSERT_EQ(menu.size(), 9u);  // and "Fil amb codi…", "Llengua…" last
   EXPECT_TRUE(menu[0].separator);
   EXPECT_FALSE(menu[1].separator);
   EXPECT_EQ(menu[1].command, IDM_ABOUTBOX);

@@ -84,7 +84,7 @@ TEST_F(LabReportTest, TheItemsFollowTheTitleItemInOrder) {
       {IDM_SAVE_GRAPH, "Desa el gr\u00e0fic\u2026"},
       {IDM_RESTORE_SERIES, "Recupera la s\u00e8rie anterior"}};
   const auto& menu = host->SystemMenu(dlg);
-  ASSERT_EQ(menu.size(), 8u);  // and "Fil amb codi…" last
+  ASSERT_EQ(menu.size(), 9u);  // and "Fil amb codi…", "Llengua…" last
   for (std::size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(menu[3 + i].command, items[i].first);
     EXPECT_EQ(menu[3 + i].text, items[i].second);

@@ -11,7 +11,9 @@
 #include <QTest>
 #include <string>
 
+#include "platform/resources.h"
 #include "platform/runtime.h"
+#include "res/lab_resources.h"
 #include "res/resource_ids.h"
 #include "res/texts/text_catalogue.h"
 #include "shell/qt/client_area.h"
@@ -212,53 +214,98 @@ TEST(DialogWindow, HoldWindowShowsTheChangeThenKeepsEveryEventWaiting) {
 
 namespace {
 
-// Every message of the lab, in its longest form, can be read whole in the
-// message line at the control font: it fits the line's text area, and the
-// line does not scroll when the cursor goes to the end of the text.
+// Every message of the lab, in its longest form and in every language, can
+// be read whole in the message line at the control font: it fits the
+// line's text area, and the line does not scroll when the cursor goes to
+// the end of the text.
 TEST(DialogWindow, EveryMessageFitsTheMessageLineWhole) {
-  const std::string messages[] = {
-      TextOf(TextId::WelcomeMessage),
-      Format(TextOf(TextId::MassMessage), 1.9),
-      Format(TextOf(TextId::DurationMessage), 999, 99999.9, 100.1),
-      TextOf(TextId::NewSeriesMessage),
-      TextOf(TextId::NotTimedMessage),
-      TextOf(TextId::TableFullMessage),
-      TextOf(TextId::PointAcceptedMessage),
-      Format(TextOf(TextId::FitMessage), -12.34, -99.99),
-      TextOf(TextId::FitFailedMessage),
-  };
-  ProbeDialog dialog(IDD_MAIN);
-  RunScripted(dialog, [&](DialogWindow& w) {
-    auto* line = qobject_cast<QLineEdit*>(w.Control(IDC_MESSAGE));
-    ASSERT_NE(line, nullptr);
-    EXPECT_EQ(QFontInfo(line->font()).family(), QStringLiteral("Liberation Sans"));
-    // The text area: the style's contents rectangle less the text margins
-    // and the two pixels a line edit keeps on either side.
-    QStyleOptionFrame option;
-    option.initFrom(line);
-    option.lineWidth = line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, line);
-    const QRect contents =
-        line->style()->subElementRect(QStyle::SE_LineEditContents, &option, line);
-    const QMargins margins = line->textMargins();
-    const int room = contents.width() - margins.left() - margins.right() - 2 * 2;
-    const QFontMetrics metrics(line->font());
-    const auto cursorX = [line] {
-      return line->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+  for (std::string_view language : Languages()) {
+    SCOPED_TRACE(std::string(language));
+    SetLanguage(language);
+    const std::string messages[] = {
+        TextOf(TextId::WelcomeMessage),
+        Format(TextOf(TextId::MassMessage), 1.9),
+        Format(TextOf(TextId::DurationMessage), 999, 99999.9, 100.1),
+        TextOf(TextId::NewSeriesMessage),
+        TextOf(TextId::NotTimedMessage),
+        TextOf(TextId::TableFullMessage),
+        TextOf(TextId::PointAcceptedMessage),
+        Format(TextOf(TextId::FitMessage), -12.34, -99.99),
+        TextOf(TextId::FitFailedMessage),
     };
-    for (const std::string& message : messages) {
-      SCOPED_TRACE(message);
-      const QString text = QString::fromUtf8(message);
-      const int width = metrics.horizontalAdvance(text);
-      EXPECT_LE(width, room);
-      line->setText(text);
-      line->setCursorPosition(0);
-      line->grab();  // a paint: the line scrolls to keep the cursor in view
-      const int start = cursorX();
-      line->setCursorPosition(static_cast<int>(text.size()));
-      line->grab();
-      EXPECT_EQ(cursorX() - start, width) << "the line scrolled";
+    ProbeDialog dialog(IDD_MAIN);
+    RunScripted(dialog, [&](DialogWindow& w) {
+      auto* line = qobject_cast<QLineEdit*>(w.Control(IDC_MESSAGE));
+      ASSERT_NE(line, nullptr);
+      EXPECT_EQ(QFontInfo(line->font()).family(), QStringLiteral("Liberation Sans"));
+      // The text area: the style's contents rectangle less the text margins
+      // and the two pixels a line edit keeps on either side.
+      QStyleOptionFrame option;
+      option.initFrom(line);
+      option.lineWidth = line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, line);
+      const QRect contents =
+          line->style()->subElementRect(QStyle::SE_LineEditContents, &option, line);
+      const QMargins margins = line->textMargins();
+      const int room = contents.width() - margins.left() - margins.right() - 2 * 2;
+      const QFontMetrics metrics(line->font());
+      const auto cursorX = [line] {
+        return line->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+      };
+      for (const std::string& message : messages) {
+        SCOPED_TRACE(message);
+        const QString text = QString::fromUtf8(message);
+        const int width = metrics.horizontalAdvance(text);
+        EXPECT_LE(width, room);
+        line->setText(text);
+        line->setCursorPosition(0);
+        line->grab();  // a paint: the line scrolls to keep the cursor in view
+        const int start = cursorX();
+        line->setCursorPosition(static_cast<int>(text.size()));
+        line->grab();
+        EXPECT_EQ(cursorX() - start, width) << "the line scrolled";
+      }
+    });
+  }
+  SetLanguage("ca");
+}
+
+}  // namespace
+
+}  // namespace lab
+
+namespace lab {
+
+namespace {
+
+// In every language, every button's and label's text fits its control:
+// nothing clipped in the lab's window, the string code's dialog or the
+// language dialog.
+TEST(DialogWindow, EveryTextFitsItsControlInEveryLanguage) {
+  for (std::string_view language : Languages()) {
+    SetLanguage(language);
+    InstallResources(LabResources());
+    for (int id : {IDD_MAIN, IDD_STRING_CODE, IDD_LANGUAGE}) {
+      SCOPED_TRACE(std::string(language) + " " + std::to_string(id));
+      ProbeDialog dialog(id);
+      RunScripted(dialog, [](DialogWindow& w) {
+        for (QPushButton* b : w.findChildren<QPushButton*>()) {
+          if (b->isHidden() || b->text().isEmpty()) continue;
+          EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()) + 4, b->width())
+              << b->text().toStdString();
+        }
+        for (QLabel* l : w.findChildren<QLabel*>()) {
+          if (l->isHidden() || l->text().isEmpty()) continue;
+          const QRect room = l->contentsRect();
+          const int flags =
+              static_cast<int>(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+          const QRect needed = QFontMetrics(l->font()).boundingRect(room, flags, l->text());
+          EXPECT_TRUE(room.contains(needed)) << l->text().toStdString();
+        }
+      });
     }
-  });
+  }
+  SetLanguage("ca");
+  InstallResources(LabResources());
 }
 
 }  // namespace

@@ -121,14 +121,16 @@ TEST(QtHostReport, TheRealMenuGreysItsItemsWhileTheTableIsEmpty) {
                                       QString::fromUtf8("0Desa les dades\u2026"),
                                       QString::fromUtf8("0Desa el gr\u00e0fic\u2026"),
                                       QString::fromUtf8("0Recupera la s\u00e8rie anterior"),
-                                      QString::fromUtf8("+Fil amb codi\u2026")}));
+                                      QString::fromUtf8("+Fil amb codi\u2026"),
+                                      QString::fromUtf8("+Llengua\u2026")}));
     SetKnownTable(w);
     w.Dispatch([](Dialog& d) { d.DispatchCommand(IDC_START, BN_CLICKED); });
     EXPECT_EQ(MenuOf(w), (QStringList{"-", "+Acerca de trelko.exe", "-", "0Copia les dades",
                                       QString::fromUtf8("0Desa les dades\u2026"),
                                       QString::fromUtf8("0Desa el gr\u00e0fic\u2026"),
                                       QString::fromUtf8("+Recupera la s\u00e8rie anterior"),
-                                      QString::fromUtf8("+Fil amb codi\u2026")}));
+                                      QString::fromUtf8("+Fil amb codi\u2026"),
+                                      QString::fromUtf8("+Llengua\u2026")}));
     w.Dispatch([](Dialog& d) { d.DispatchSysCommand(IDM_RESTORE_SERIES); });
     EXPECT_EQ(Lab().m_lastPoint, 2);
     EXPECT_EQ(MenuOf(w).mid(3, 3),
