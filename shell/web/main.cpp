@@ -10,11 +10,14 @@
 
 #include "app/lab_app.h"
 #include "app/lab_dlg.h"
+#include "app/language_choice.h"
 #include "experiment/string_code.h"
 #include "platform/resources.h"
 #include "report/class_list.h"
 #include "res/lab_resources.h"
 #include "res/resource_ids.h"
+#include "res/texts/text_catalogue.h"
+#include "shell/web/page_copy.h"
 #include "shell/web/web_host.h"
 
 namespace lab {
@@ -26,13 +29,6 @@ WebHost& Host() {
 }
 
 CLabDlg* Lab() { return dynamic_cast<CLabDlg*>(Host().OutermostDialog()); }
-
-// A copy made with malloc, for the page to read and free.
-char* CopyForPage(const std::string& text) {
-  char* copy = static_cast<char*>(std::malloc(text.size() + 1));
-  if (copy != nullptr) std::memcpy(copy, text.c_str(), text.size() + 1);
-  return copy;
-}
 
 }  // namespace
 
@@ -53,6 +49,26 @@ EMSCRIPTEN_KEEPALIVE int lab_run() {
 // next run; "" for none.
 EMSCRIPTEN_KEEPALIVE void lab_set_linked_code(const char* code) {
   SetLinkedStringCode(code != nullptr ? code : "");
+}
+
+// The language the page starts in: `code` from its address when there is
+// one (then kept), else the kept one, else Catalan. An unknown code changes
+// nothing and the lab's message line says so; 0 then.
+EMSCRIPTEN_KEEPALIVE int lab_start_language(const char* code) {
+  SetWindowHost(&Host());
+  const std::string given = code != nullptr ? code : "";
+  SetStartMessage("");
+  if (StartLanguage(given)) return 1;
+  SetStartMessage(UnknownLanguageMessage(given));
+  StartLanguage("");
+  return 0;
+}
+
+// The current language's code.
+EMSCRIPTEN_KEEPALIVE const char* lab_language() {
+  static std::string code;
+  code = std::string(CurrentLanguage());
+  return code.c_str();
 }
 
 // The number of points in the table (the page asks before it is left).

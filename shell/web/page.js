@@ -32,10 +32,23 @@ var LabPage = (function () {
   // A finger that moves this far (CSS pixels) before then is the left one.
   var MOVE_SLOP = 6;
 
-  // Texts of the page's own: the caption's control that opens the window
-  // menu, and the invitation to turn a phone held upright.
-  var MENU_BUTTON_NAME = textOf('WindowMenuButtonName');
-  var TURN_PHONE = textOf('TurnPhone');
+  // The language is the core's (its start language, or the one chosen in
+  // the window menu, after which the window opens again): the page follows
+  // it at every window it opens, its lang attribute included.
+  function followLanguage() {
+    var code = Module.ccall('lab_language', 'string', [], []);
+    if (LAB_TEXTS[code]) language = code;
+    document.documentElement.lang = textOf('LanguageTag');
+  }
+
+  // The language the page starts in: its address's (trelko.html#llengua=es,
+  // also after another part: #codi=...&llengua=es), else the kept one.
+  function startLanguage(module) {
+    var asked = /(?:^#|&)llengua=([^&]*)/.exec(window.location.hash);
+    module.ccall('lab_start_language', 'number', ['string'],
+                 [asked ? decodeURIComponent(asked[1]) : '']);
+    followLanguage();
+  }
 
   var windows = [];
   var queue = [];
@@ -84,6 +97,7 @@ var LabPage = (function () {
   // --- windows --------------------------------------------------------------------
 
   function openWindow(level, caption, width, height, framed, background, fontPixels) {
+    if (level === 0) followLanguage();
     var root = document.createElement('div');
     root.className = 'lab-window' + (framed ? ' lab-framed' : '');
     root.dataset.level = String(level);
@@ -145,8 +159,8 @@ var LabPage = (function () {
     b.type = 'button';
     b.tabIndex = -1;
     b.hidden = true;
-    b.title = MENU_BUTTON_NAME;
-    b.setAttribute('aria-label', MENU_BUTTON_NAME);
+    b.title = textOf('WindowMenuButtonName');
+    b.setAttribute('aria-label', textOf('WindowMenuButtonName'));
     b.setAttribute('aria-haspopup', 'menu');
     b.setAttribute('aria-expanded', 'false');
     var picture = document.createElement('img');
@@ -291,7 +305,7 @@ var LabPage = (function () {
       if (!shown) return;
       p = document.createElement('p');
       p.id = 'lab-turn';
-      p.textContent = TURN_PHONE;
+      p.textContent = textOf('TurnPhone');
       desk().appendChild(p);
     }
     p.hidden = !shown;
@@ -1166,7 +1180,7 @@ var LabPage = (function () {
       runs++;
       document.documentElement.dataset.labRuns = String(runs);
       // trelko.html#codi=CODE: the first run opens on that code's string.
-      var linked = /^#codi=(.*)$/.exec(window.location.hash);
+      var linked = /^#codi=([^&]*)/.exec(window.location.hash);
       module.ccall('lab_set_linked_code', null, ['string'],
                    [runs === 1 && linked ? decodeURIComponent(linked[1]) : '']);
       Promise.resolve(module.ccall('lab_run', 'number', [], [], {async: true})).then(function () {
@@ -1187,7 +1201,7 @@ var LabPage = (function () {
     readState: readState, writeState: writeState,
     setIcon: setIcon, present: present, rgbaOf: rgbaOf, nextEvent: nextEvent,
     waitEvent: waitEvent, hidden: hidden, messageBox: messageBox, nextFrame: nextFrame,
-    start: start, firstFrame: function () { return firstFrame; }, text: textOf,
+    start: start, startLanguage: startLanguage, firstFrame: function () { return firstFrame; }, text: textOf,
     // The innermost window paints itself whole again.
     repaint: function () { push(EVENT.kPaint, topLevel()); },
     pending: function () { return queue.length; }
@@ -1208,6 +1222,7 @@ Module['instantiateWasm'] = function (imports, receive) {
 // The program starts in a task of its own, after the one that made it.
 Module['onRuntimeInitialized'] = function () {
   setTimeout(function () {
+    LabPage.startLanguage(Module);
     // trelko.html#professorat: the teacher's sheet (teacher_sheet.js) instead of the lab.
     if (TeacherSheet.wanted()) TeacherSheet.show(Module);
     else LabPage.start(Module);
