@@ -4,12 +4,11 @@
 // (lab_mark_add), then asks for the table.
 #include <emscripten.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "report/class_marking.h"
+#include "shell/web/page_copy.h"
 
 namespace lab {
 
@@ -19,11 +18,6 @@ std::vector<StudentFile>& Files() {
   return files;
 }
 
-char* CopyMarks(const std::string& text) {
-  char* copy = static_cast<char*>(std::malloc(text.size() + 1));
-  if (copy != nullptr) std::memcpy(copy, text.c_str(), text.size() + 1);
-  return copy;
-}
 }  // namespace
 
 extern "C" {
@@ -43,8 +37,8 @@ EMSCRIPTEN_KEEPALIVE void lab_mark_add(const char* name, const char* bytes, int 
 // as tab-separated rows for the sheet's table; "" for a blank word.
 EMSCRIPTEN_KEEPALIVE char* lab_mark_table(const char* word, int csv) {
   const ReportGrid grid = MarkClass(word != nullptr ? word : "", Files());
-  if (grid.empty()) return CopyMarks("");
-  return CopyMarks(csv != 0 ? ReportAsCsv(grid) : ReportAsTabText(grid));
+  if (grid.empty()) return CopyForPage("");
+  return CopyForPage(csv != 0 ? ReportAsCsv(grid) : ReportAsTabText(grid));
 }
 }
 

@@ -18,6 +18,14 @@ const ROWS = CSV.toString('utf8').replace(/^\ufeff/, '').trim().split('\r\n').sl
     .map((row) => row.split(';'));
 const IDM_STRING_CODE = 96;
 
+// The sheet's downloads, kept in the page: their blobs and the last name.
+const keepDownloads = (page) => page.evaluate(() => {
+  window.labBlobs = [];
+  const create = URL.createObjectURL;
+  URL.createObjectURL = (blob) => { window.labBlobs.push(blob); return create(blob); };
+  HTMLAnchorElement.prototype.click = function () { window.labDownload = this.download; };
+});
+
 let browser;
 let server;
 startForTests((b, s) => {
@@ -29,12 +37,7 @@ test('the sheet lists the desktop\'s codes and k, downloads its CSV and compares
   const page = await openPage(browser, server.url + '#professorat');
   await page.waitForSelector('#sheet-word');
   assert.equal(await page.$('.lab-window'), null, 'no lab on the sheet');
-  await page.evaluate(() => {
-    window.labBlobs = [];
-    const create = URL.createObjectURL;
-    URL.createObjectURL = (blob) => { window.labBlobs.push(blob); return create(blob); };
-    HTMLAnchorElement.prototype.click = function () { window.labDownload = this.download; };
-  });
+  await keepDownloads(page);
   await page.type('#sheet-word', 'F\u00edsica 2n B');
   await page.$eval('#sheet-count', (e) => { e.value = '12'; });
   await page.click('#sheet-make');
@@ -115,12 +118,7 @@ test('a student\'s code: the caption names it, nothing on the page shows its k',
 test('the sheet marks a class as the desktop does, links each code, prints one page', async () => {
   const page = await openPage(browser, server.url + '#professorat');
   await page.waitForSelector('#sheet-word');
-  await page.evaluate(() => {
-    window.labBlobs = [];
-    const create = URL.createObjectURL;
-    URL.createObjectURL = (blob) => { window.labBlobs.push(blob); return create(blob); };
-    HTMLAnchorElement.prototype.click = function () { window.labDownload = this.download; };
-  });
+  await keepDownloads(page);
   await page.type('#sheet-word', 'F\u00edsica 2n B');
 
   // The check works without a list, and only for decimal numbers.
