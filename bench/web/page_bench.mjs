@@ -19,7 +19,7 @@
 // A figure that could not be measured is written as {"error": ...}, never as
 // a value.
 //
-//   node bench/web/page_bench.mjs [--page build/web/trelko.html] [--json out.json]
+//   node bench/web/page_bench.mjs [--page build/web/trelko_test.html] [--json out.json]
 //        [--rounds 5] [--loads 7] [--slowdown 6] [--ticks 2000] [--paints 100]
 //        [--ratio-seconds 10] [--lighthouse 3]
 import {execFile, spawn} from 'node:child_process';

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/lab_app.h"
-#include "app/lab_dlg.h"
+#include "app/lab_session.h"
 #include "app/language_choice.h"
 #include "experiment/string_code.h"
 #include "platform/resources.h"
@@ -22,22 +22,12 @@
 
 namespace lab {
 
-namespace {
-WebHost& Host() {
-  static WebHost host;
-  return host;
-}
-
-CLabDlg* Lab() { return dynamic_cast<CLabDlg*>(Host().OutermostDialog()); }
-
-}  // namespace
-
 extern "C" {
 
 // Runs the program until it ends (the page waits on it asynchronously).
 EMSCRIPTEN_KEEPALIVE int lab_run() {
   InstallResources(LabResources());
-  WebHost& host = Host();
+  WebHost& host = PageHost();
   if (const DialogTemplate* main = FindDialogTemplate(IDD_MAIN)) {
     host.SetApplicationName(std::string(main->caption));
   }
@@ -55,7 +45,7 @@ EMSCRIPTEN_KEEPALIVE void lab_set_linked_code(const char* code) {
 // one (then kept), else the kept one, else Catalan. An unknown code changes
 // nothing and the lab's message line says so; 0 then.
 EMSCRIPTEN_KEEPALIVE int lab_start_language(const char* code) {
-  SetWindowHost(&Host());
+  SetWindowHost(&PageHost());
   const std::string given = code != nullptr ? code : "";
   SetStartMessage("");
   if (StartLanguage(given)) return 1;
@@ -72,23 +62,7 @@ EMSCRIPTEN_KEEPALIVE const char* lab_language() {
 }
 
 // The number of points in the table (the page asks before it is left).
-EMSCRIPTEN_KEEPALIVE int lab_point_count() {
-  const CLabDlg* lab = Lab();
-  return lab != nullptr ? lab->m_lastPoint + 1 : 0;
-}
-
-// The lab's own clock in seconds (what the ticks have advanced it by).
-EMSCRIPTEN_KEEPALIVE double lab_model_clock() {
-  const CLabDlg* lab = Lab();
-  return lab != nullptr ? lab->m_clock : 0.0;
-}
-
-// The ball's place in the box, metres (which: 0 across, 1 up).
-EMSCRIPTEN_KEEPALIVE double lab_ball(int which) {
-  const CLabDlg* lab = Lab();
-  if (lab == nullptr) return 0.0;
-  return which == 0 ? lab->m_pendulum.m_x : lab->m_pendulum.m_y;
-}
+EMSCRIPTEN_KEEPALIVE int lab_point_count() { return LabPointCount(PageHost().OutermostDialog()); }
 
 // The teacher's sheet (teacher_sheet.js) asks the core, so that the page and
 // the desktop's --professorat agree to the bit. The CSV of a class's codes
@@ -112,32 +86,6 @@ EMSCRIPTEN_KEEPALIVE int lab_code_tenths(const char* code) {
   return parsed.status == string_code::CodeStatus::Valid ? string_code::TenthsOfCode(parsed.code)
                                                          : 0;
 }
-
-// For the browser tests: puts a table of points (mass kg, T^2 s^2 pairs)
-// in place of the student's; the page's next paint shows it. Returns the
-// number of points taken.
-EMSCRIPTEN_KEEPALIVE int lab_test_set_points(const double* pairs, int count) {
-  CLabDlg* lab = Lab();
-  if (lab == nullptr || pairs == nullptr || count < 0) return 0;
-  const int n = count < CLabDlg::kPointCapacity ? count : CLabDlg::kPointCapacity;
-  for (int i = 0; i < n; ++i) {
-    lab->m_pointMass[i] = pairs[2 * i];
-    lab->m_pointT2[i] = pairs[2 * i + 1];
-  }
-  lab->m_lastPoint = n - 1;
-  return n;
-}
-
-// For the page's benchmark: one tick, or one full paint, of the main window.
-EMSCRIPTEN_KEEPALIVE void lab_bench_tick() {
-  if (CLabDlg* lab = Lab()) lab->DispatchTimer(0);
-}
-EMSCRIPTEN_KEEPALIVE void lab_bench_paint() {
-  if (CLabDlg* lab = Lab()) lab->DispatchPaint();
-}
-// For the page's benchmark: 0 keeps the changes off the canvas, 1 puts
-// them there again.
-EMSCRIPTEN_KEEPALIVE void lab_bench_present(int on) { Host().SetPresenting(on != 0); }
 }
 
 }  // namespace lab

@@ -479,4 +479,9 @@ void WebHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable
   }
 }
 
+WebHost& PageHost() {
+  static WebHost host;
+  return host;
+}
+
 }  // namespace lab

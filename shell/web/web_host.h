@@ -143,4 +143,7 @@ class WebHost : public WindowHost {
   int m_event[6] = {};
 };
 
+// The page's one host, made at its first use.
+WebHost& PageHost();
+
 }  // namespace lab

@@ -91,6 +91,12 @@ test('"Entra" pressed on the title picture before the program starts opens the l
                  getComputedStyle(document.querySelector('.lab-window[data-level="0"]'))
                          .visibility === 'visible',
         {timeout: 20000}, win(1));
+    // The page students open exports none of the test build's calls.
+    assert.deepEqual(await page.evaluate(() => ['lab_test_set_points', 'lab_model_clock', 'lab_ball',
+                                                'lab_bench_tick', 'lab_bench_paint', 'lab_bench_present']
+                                           .filter((f) => typeof Module['_' + f] === 'function')),
+                     []);
+    assert.equal(await page.evaluate(() => typeof Module._lab_point_count), 'function');
   } finally {
     await context.close();
   }

@@ -18,7 +18,7 @@ try {
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const sourceDir = path.resolve(here, '../../..');
 export const pagePath = path.resolve(process.env.LAB_WEB_PAGE ||
-                                     path.join(sourceDir, 'build/web/trelko.html'));
+                                     path.join(sourceDir, 'build/web/trelko_test.html'));
 export const chromiumPath = process.env.LAB_CHROMIUM || '/usr/bin/chromium';
 export const firefoxPath = process.env.LAB_FIREFOX || '/usr/bin/firefox-esr';
 
