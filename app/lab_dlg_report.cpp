@@ -49,12 +49,13 @@ void CLabDlg::SaveReportFile(const char* defaultName, const char* filter,
 }
 
 void CLabDlg::UpdateReportMenu() {
-  WindowHost& host = GetWindowHost();
+  CMenu* menu = GetSystemMenu(false);
+  if (menu == nullptr) return;
   const bool points = m_lastPoint >= 0;
-  host.EnableSystemMenuItem(*this, IDM_COPY_DATA, points);
-  host.EnableSystemMenuItem(*this, IDM_SAVE_DATA, points);
-  host.EnableSystemMenuItem(*this, IDM_SAVE_GRAPH, points);
-  host.EnableSystemMenuItem(*this, IDM_RESTORE_SERIES, !m_previousSeries.Empty());
+  menu->EnableItem(IDM_COPY_DATA, points);
+  menu->EnableItem(IDM_SAVE_DATA, points);
+  menu->EnableItem(IDM_SAVE_GRAPH, points);
+  menu->EnableItem(IDM_RESTORE_SERIES, !m_previousSeries.Empty());
 }
 
 }  // namespace lab

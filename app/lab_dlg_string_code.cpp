@@ -63,7 +63,7 @@ void CLabDlg::UseStringCode(const std::string& code) {
   std::string caption = source != nullptr ? std::string(source->caption) : std::string();
   if (!code.empty())
     caption = Format(TextOf(TextId::MainCaptionWithCode), caption.c_str(), code.c_str());
-  GetWindowHost().SetCaption(*this, caption);
+  SetCaption(caption);
 }
 
 }  // namespace lab

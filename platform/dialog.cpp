@@ -43,11 +43,27 @@ void CWnd::SetWindowText(std::string_view text) {
 
 std::string CWnd::GetWindowText() const { return GetWindowHost().GetControlText(*m_dialog, m_id); }
 
-void CMenu::AppendSeparator() { GetWindowHost().AppendSystemMenuSeparator(*m_dialog); }
+void CMenu::AppendSeparator() {
+  m_items.push_back(WindowMenuItem{true, 0, {}, true});
+  Changed();
+}
 
 void CMenu::AppendItem(unsigned command, std::string_view text) {
-  GetWindowHost().AppendSystemMenuItem(*m_dialog, command, text);
+  m_items.push_back(WindowMenuItem{false, command, std::string(text), true});
+  Changed();
 }
+
+void CMenu::EnableItem(unsigned command, bool enable) {
+  bool changed = false;
+  for (WindowMenuItem& item : m_items) {
+    if (item.separator || item.command != command || item.enabled == enable) continue;
+    item.enabled = enable;
+    changed = true;
+  }
+  if (changed) Changed();
+}
+
+void CMenu::Changed() { GetWindowHost().WindowChanged(*m_dialog, WindowPart::kSystemMenu); }
 
 // --- Dialog ----------------------------------------------------------------
 
@@ -128,7 +144,21 @@ unsigned Dialog::SetTimer(unsigned id, unsigned milliseconds) {
   return id;
 }
 
-void Dialog::SetIcon(const Icon* icon, bool big) { GetWindowHost().SetIcon(*this, icon, big); }
+void Dialog::SetIcon(const Icon* icon, bool big) {
+  (big ? m_bigIcon : m_smallIcon) = icon;
+  GetWindowHost().WindowChanged(*this, WindowPart::kIcon);
+}
+
+void Dialog::SetCaption(std::string_view caption) {
+  m_caption = std::string(caption);
+  GetWindowHost().WindowChanged(*this, WindowPart::kCaption);
+}
+
+std::string Dialog::Caption() const {
+  if (m_caption) return *m_caption;
+  const DialogTemplate* source = FindDialogTemplate(m_templateId);
+  return source != nullptr ? std::string(source->caption) : std::string();
+}
 
 bool Dialog::IsIconic() const { return GetWindowHost().IsIconic(*this); }
 
@@ -197,6 +227,11 @@ void Dialog::InitDialog() {
   m_surface.SetListener(this);
   m_ending = false;
   m_focusedInstrument = -1;
+  // A new window starts from its template: no menu items, icons or caption
+  // of an earlier one.
+  m_systemMenu = CMenu(this);
+  m_caption.reset();
+  m_bigIcon = m_smallIcon = nullptr;
   OnInitDialog();
 }
 

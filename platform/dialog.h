@@ -7,6 +7,7 @@
 // a dialog does not override fall back to the default processing.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,15 +66,31 @@ class CWnd {
   int m_id;
 };
 
-// The window menu of a dialog.
+// One line of a dialog's window menu: an item, or a separator.
+struct WindowMenuItem {
+  bool separator = false;
+  unsigned command = 0;
+  std::string text;
+  bool enabled = true;
+  friend bool operator==(const WindowMenuItem&, const WindowMenuItem&) = default;
+};
+
+// The window menu of a dialog. The dialog keeps its items; the host is
+// told of each change (WindowHost::WindowChanged) and shows them its way.
 class CMenu {
  public:
   explicit CMenu(Dialog* dialog) : m_dialog(dialog) {}
   void AppendSeparator();
   void AppendItem(unsigned command, std::string_view text);
+  // Greys (false) or enables the items with this command.
+  void EnableItem(unsigned command, bool enable);
+  const std::vector<WindowMenuItem>& Items() const { return m_items; }
 
  private:
+  void Changed();
+
   Dialog* m_dialog;
+  std::vector<WindowMenuItem> m_items;
 };
 
 class Dialog : private SurfaceListener {
@@ -128,6 +145,8 @@ class Dialog : private SurfaceListener {
   unsigned SetTimer(unsigned id, unsigned milliseconds);
   void SetIcon(const Icon* icon, bool big);
   bool IsIconic() const;
+  // A new caption for the window (the template's is the first).
+  void SetCaption(std::string_view caption);
   CRect GetClientRect() const { return m_surface.Bounds(); }
   int MessageBox(std::string_view text, std::string_view caption = {},
                  unsigned type = MB_OK | MB_ICONEXCLAMATION);
@@ -160,6 +179,12 @@ class Dialog : private SurfaceListener {
   // client area and paints again.
   void ResizeClient(int width, int height);
 
+  // What the window shows beside its surface and controls, as the dialog
+  // keeps it: the host reads it when it is told of a change.
+  const std::vector<WindowMenuItem>& SystemMenuItems() const { return m_systemMenu.Items(); }
+  std::string Caption() const;
+  const Icon* WindowIcon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
+
   // Host bookkeeping.
   void* HostData() const { return m_hostData; }
   void SetHostData(void* data) { m_hostData = data; }
@@ -181,6 +206,9 @@ class Dialog : private SurfaceListener {
   int m_templateId;
   Surface m_surface;
   CMenu m_systemMenu{this};
+  std::optional<std::string> m_caption;  // set by SetCaption
+  const Icon* m_bigIcon = nullptr;
+  const Icon* m_smallIcon = nullptr;
   void* m_hostData = nullptr;
   bool m_ending = false;
   int m_result = 0;

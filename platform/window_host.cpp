@@ -1,5 +1,7 @@
 #include "platform/window_host.h"
 
+#include <chrono>
+
 #include "platform/dialog.h"
 #include "platform/resources.h"
 
@@ -16,13 +18,18 @@ bool WindowHost::HasSystemMenu(const Dialog& dialog) const {
   return source != nullptr && (source->style & WS_SYSMENU) != 0;
 }
 
-void WindowHost::EnableSystemMenuItem(Dialog&, unsigned, bool) {}
-
-void WindowHost::SetIcon(Dialog&, const Icon*, bool) {}
+void WindowHost::WindowChanged(Dialog&, WindowPart) {}
 
 bool WindowHost::IsIconic(const Dialog&) const { return false; }
 
 void WindowHost::PresentNow(Dialog&) {}
+
+long WindowHost::ElapsedMilliseconds() {
+  using Clock = std::chrono::steady_clock;
+  static const Clock::time_point start = Clock::now();
+  return static_cast<long>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+}
 
 void WindowHost::SetClipboard(std::string_view, std::string_view) {}
 
@@ -31,8 +38,6 @@ std::optional<std::string> WindowHost::ReadState(std::string_view) { return std:
 bool WindowHost::WriteState(std::string_view, std::string_view) { return false; }
 
 std::string WindowHost::StateLocation() const { return ""; }
-
-void WindowHost::SetCaption(Dialog&, std::string_view) {}
 
 int WindowHost::PixelScale(const Dialog&) const { return 1; }
 

@@ -1,12 +1,19 @@
 // The one seam between the core and a windowing system.
 //
-// Everything that needs a real window goes through this interface. Three
-// hosts implement it: the Qt shell on real widgets (shell/qt), the web page
-// with HTML controls over a canvas (shell/web), and the headless host in
-// memory for tests and benchmarks (shell/headless). The core never knows
-// which one runs it. The calls with a body here have the behaviour of a
-// host without that part (no minimising, no clipboard, no kept state ...);
-// the others every host writes. Each host's header lists what it does.
+// It has two halves. A host drives the core through the dialog's entry
+// points (platform/dialog.h: InitDialog, the Dispatch* calls, the
+// instruments, ResizeClient) and reads what a window shows from it (its
+// surface, caption, icon and window menu); the lab's own questions go
+// through app/lab_session.h. The core asks the host through this interface
+// for what needs a real window. Three hosts implement it: the Qt shell on
+// real widgets (shell/qt), the web page with HTML controls over a canvas
+// (shell/web), and the headless host in memory for tests and benchmarks
+// (shell/headless). The core never knows which one runs it.
+//
+// The calls with a body here are the optional part, all defaulted in
+// window_host.cpp with the behaviour of a host without that part (no
+// minimising, no clipboard, no kept state ...); the others every host
+// writes. Each host's header lists what it does.
 #pragma once
 
 #include <optional>
@@ -19,6 +26,9 @@
 namespace lab {
 
 class Dialog;
+
+// The parts of a window that the dialog keeps and the host shows.
+enum class WindowPart { kCaption, kIcon, kSystemMenu };
 
 class WindowHost {
  public:
@@ -51,16 +61,16 @@ class WindowHost {
   // A periodic timer that delivers Dialog::DispatchTimer(id).
   virtual void SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) = 0;
 
-  // The window menu. HasSystemMenu: the default is the template's
+  // Whether the dialog has a window menu: the default is the template's
   // WS_SYSMENU; a host that offers no menu says false.
   virtual bool HasSystemMenu(const Dialog& dialog) const;
-  virtual void AppendSystemMenuSeparator(Dialog& dialog) = 0;
-  virtual void AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) = 0;
-  // Greys or enables an item of the window menu. Default: nothing.
-  virtual void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable);
+  // What the dialog keeps of its window changed: its caption
+  // (Dialog::Caption), its icons (Dialog::WindowIcon) or its window menu
+  // (Dialog::SystemMenuItems). Default: nothing (a host that reads them
+  // when it shows them).
+  virtual void WindowChanged(Dialog& dialog, WindowPart part);
 
-  // Default: no window icon, and a window that is never minimised.
-  virtual void SetIcon(Dialog& dialog, const Icon* icon, bool big);
+  // Default: a window that is never minimised.
   virtual bool IsIconic(const Dialog& dialog) const;
 
   // A device context of the dialog was released after changing this part of
@@ -73,8 +83,9 @@ class WindowHost {
   // desktop and the page sleep; the headless host advances its own clock.
   virtual void HoldWindow(Dialog& dialog, unsigned milliseconds) = 0;
 
-  // Elapsed time in milliseconds since some fixed moment (the run-time clock).
-  virtual long ElapsedMilliseconds() = 0;
+  // Elapsed time in milliseconds since some fixed moment (the run-time
+  // clock). Default: the system's steady clock.
+  virtual long ElapsedMilliseconds();
 
   // Plain text and HTML of the same content onto the clipboard. Default:
   // nothing (no clipboard).
@@ -96,10 +107,6 @@ class WindowHost {
   // Where the kept state lives, in Catalan words for a message ("" when the
   // host keeps nothing, the default).
   virtual std::string StateLocation() const;
-
-  // A new caption for the dialog's window (the template's is the first).
-  // Default: nothing.
-  virtual void SetCaption(Dialog& dialog, std::string_view caption);
 
   // How many device pixels wide one surface pixel is on the dialog's screen
   // (a whole number: 2 on a screen of twice the density). Default 1.

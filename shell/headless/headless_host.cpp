@@ -218,11 +218,11 @@ bool HeadlessHost::HasControl(const Dialog& dialog, int id) const {
 }
 
 const std::vector<HeadlessHost::MenuItem>& HeadlessHost::SystemMenu(const Dialog& dialog) const {
-  return Get(dialog).menu;
+  return dialog.SystemMenuItems();
 }
 
 const Icon* HeadlessHost::WindowIcon(const Dialog& dialog, bool big) const {
-  return big ? Get(dialog).bigIcon : Get(dialog).smallIcon;
+  return dialog.WindowIcon(big);
 }
 
 unsigned HeadlessHost::TimerPeriod(const Dialog& dialog, unsigned id) const {
@@ -314,18 +314,6 @@ void HeadlessHost::SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) 
   w.timers.emplace_back(id, milliseconds);
 }
 
-void HeadlessHost::AppendSystemMenuSeparator(Dialog& dialog) {
-  Get(dialog).menu.push_back(MenuItem{true, 0, {}, true});
-}
-
-void HeadlessHost::AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) {
-  Get(dialog).menu.push_back(MenuItem{false, command, std::string(text), true});
-}
-
-void HeadlessHost::SetIcon(Dialog& dialog, const Icon* icon, bool big) {
-  (big ? Get(dialog).bigIcon : Get(dialog).smallIcon) = icon;
-}
-
 bool HeadlessHost::IsIconic(const Dialog& dialog) const {
   return dialog.HostData() != nullptr && Get(dialog).iconic;
 }
@@ -355,7 +343,7 @@ long HeadlessHost::ElapsedMilliseconds() {
 
 const HeadlessHost::MenuItem* HeadlessHost::SystemMenuItem(const Dialog& dialog,
                                                            unsigned command) const {
-  for (const MenuItem& item : Get(dialog).menu) {
+  for (const MenuItem& item : dialog.SystemMenuItems()) {
     if (!item.separator && item.command == command) return &item;
   }
   return nullptr;
@@ -391,24 +379,9 @@ bool HeadlessHost::WriteState(std::string_view name, std::string_view bytes) {
   return true;
 }
 
-void HeadlessHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) {
-  if (dialog.HostData() == nullptr) return;
-  for (MenuItem& item : Get(dialog).menu) {
-    if (!item.separator && item.command == command) item.enabled = enable;
-  }
-}
-
 std::string HeadlessHost::StateLocation() const { return TextOf(TextId::StateInTestMemory); }
 
-void HeadlessHost::SetCaption(Dialog& dialog, std::string_view caption) {
-  Get(dialog).caption = std::string(caption);
-}
-
-std::string HeadlessHost::Caption(const Dialog& dialog) const {
-  const Window& window = Get(dialog);
-  if (window.caption) return *window.caption;
-  return window.source != nullptr ? std::string(window.source->caption) : std::string();
-}
+std::string HeadlessHost::Caption(const Dialog& dialog) const { return dialog.Caption(); }
 
 int HeadlessHost::PixelScale(const Dialog&) const { return m_pixelScale; }
 

@@ -8,9 +8,11 @@
 // modal dialog opened by a handler is answered at once (its default button is
 // pressed), a message box with OK; both are recorded.
 //
-// Implements every call of WindowHost in memory, recorded for the tests,
-// but EndModal (RunModal returns once the dialog is ending) and
-// HasSystemMenu (the template's), which it leaves to the defaults.
+// Implements the calls of WindowHost in memory, recorded for the tests, but
+// EndModal (RunModal returns once the dialog is ending), HasSystemMenu (the
+// template's) and WindowChanged (it reads the window menu, the icons and the
+// caption from the dialog when a test asks), which it leaves to the
+// defaults.
 // SaveFile answers from AnswerSaveDialog and writes the file for real.
 #pragma once
 
@@ -38,12 +40,7 @@ class HeadlessHost : public WindowHost {
     unsigned type = 0;
     int ownerTemplate = 0;  // 0 without an owner
   };
-  struct MenuItem {
-    bool separator = false;
-    unsigned command = 0;
-    std::string text;
-    bool enabled = true;
-  };
+  using MenuItem = WindowMenuItem;
   // One opening of the save dialog.
   struct SaveDialogRecord {
     std::string defaultName;
@@ -157,10 +154,6 @@ class HeadlessHost : public WindowHost {
   int MessageBox(Dialog* owner, std::string_view text, std::string_view caption,
                  unsigned type) override;
   void SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) override;
-  void AppendSystemMenuSeparator(Dialog& dialog) override;
-  void AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) override;
-  void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
-  void SetIcon(Dialog& dialog, const Icon* icon, bool big) override;
   bool IsIconic(const Dialog& dialog) const override;
   void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
   void PresentNow(Dialog& dialog) override;
@@ -173,7 +166,6 @@ class HeadlessHost : public WindowHost {
   bool WriteState(std::string_view name, std::string_view bytes) override;
   // The catalogue's StateInTestMemory: the state is a map of this host.
   std::string StateLocation() const override;
-  void SetCaption(Dialog& dialog, std::string_view caption) override;
   int PixelScale(const Dialog& dialog) const override;
 
  private:
@@ -188,11 +180,7 @@ class HeadlessHost : public WindowHost {
     const DialogTemplate* source = nullptr;
     std::vector<Control> controls;
     std::vector<std::pair<unsigned, unsigned>> timers;  // id, period
-    std::vector<MenuItem> menu;
-    const Icon* bigIcon = nullptr;
-    const Icon* smallIcon = nullptr;
     bool iconic = false;
-    std::optional<std::string> caption;  // set by SetCaption
     int focus = 0;
     CRect changed;
     std::vector<CRect> changedParts;

@@ -340,27 +340,21 @@ void DialogWindow::SetTimer(unsigned id, unsigned milliseconds) {
   timer->start(static_cast<int>(period));
 }
 
-void DialogWindow::AppendMenuItem(MenuItem item) { m_menu.push_back(std::move(item)); }
-
-void DialogWindow::EnableMenuItem(unsigned command, bool enable) {
-  for (MenuItem& item : m_menu) {
-    if (!item.separator && item.command == command) item.enabled = enable;
-  }
-}
-
 bool DialogWindow::HasWindowMenu() const {
-  return std::any_of(m_menu.begin(), m_menu.end(),
-                     [](const MenuItem& item) { return !item.separator; });
+  if (m_dialog == nullptr) return false;
+  const std::vector<WindowMenuItem>& items = m_dialog->SystemMenuItems();
+  return std::any_of(items.begin(), items.end(),
+                     [](const WindowMenuItem& item) { return !item.separator; });
 }
 
 void DialogWindow::ShowWindowMenu(const QPoint& globalPos) {
   if (!HasWindowMenu()) return;
   QMenu menu(this);
-  for (const MenuItem& item : m_menu) {
+  for (const WindowMenuItem& item : m_dialog->SystemMenuItems()) {
     if (item.separator) {
       menu.addSeparator();
     } else {
-      QAction* action = menu.addAction(item.text);
+      QAction* action = menu.addAction(QString::fromStdString(item.text));
       action->setData(item.command);
       action->setEnabled(item.enabled);
     }
@@ -371,11 +365,13 @@ void DialogWindow::ShowWindowMenu(const QPoint& globalPos) {
   Dispatch([command](Dialog& d) { d.DispatchSysCommand(command); });
 }
 
-void DialogWindow::SetIcon(const Icon* icon, bool big) {
-  (big ? m_bigIcon : m_smallIcon) = icon;
+void DialogWindow::ShowIcon() {
+  if (m_dialog == nullptr) return;
+  const Icon* big = m_dialog->WindowIcon(true);
+  const Icon* small = m_dialog->WindowIcon(false);
   QIcon windowIcon;
-  if (m_bigIcon != nullptr) AddIconImage(windowIcon, m_bigIcon->large);
-  if (m_smallIcon != nullptr) AddIconImage(windowIcon, m_smallIcon->small);
+  if (big != nullptr) AddIconImage(windowIcon, big->large);
+  if (small != nullptr) AddIconImage(windowIcon, small->small);
   setWindowIcon(windowIcon);
 }
 

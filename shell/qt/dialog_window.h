@@ -34,13 +34,6 @@ class QtHost;
 
 class DialogWindow : public QDialog {
  public:
-  struct MenuItem {
-    bool separator = false;
-    unsigned command = 0;
-    QString text;
-    bool enabled = true;
-  };
-
   DialogWindow(QtHost& host, Dialog& dialog, const DialogTemplate& source);
   ~DialogWindow() override;
 
@@ -83,15 +76,13 @@ class DialogWindow : public QDialog {
 
   // --- timers, window menu, icon --------------------------------------------
   void SetTimer(unsigned id, unsigned milliseconds);
-  void AppendMenuItem(MenuItem item);
-  // Greys (false) or enables the items with this command.
-  void EnableMenuItem(unsigned command, bool enable);
-  const std::vector<MenuItem>& MenuItems() const { return m_menu; }
+  // The dialog's window menu (Dialog::SystemMenuItems) has an item.
   bool HasWindowMenu() const;
   // Offers the window-menu items at a screen position; a chosen item is a
   // system command to the dialog.
   void ShowWindowMenu(const QPoint& globalPos);
-  void SetIcon(const Icon* icon, bool big);
+  // Shows the dialog's icons (Dialog::WindowIcon) as the window's.
+  void ShowIcon();
 
   // --- the surface ----------------------------------------------------------
   void SurfaceChanged(const CRect& rect);
@@ -125,9 +116,6 @@ class DialogWindow : public QDialog {
   ClientArea* m_client = nullptr;
   std::vector<ControlWidget> m_controls;
   std::vector<std::pair<unsigned, QTimer*>> m_timers;
-  std::vector<MenuItem> m_menu;
-  const Icon* m_bigIcon = nullptr;
-  const Icon* m_smallIcon = nullptr;
   QPointer<QWindow> m_exposeWatched;
   int m_depth = 0;
   // A close that waits for the running handler to return.

@@ -78,7 +78,6 @@ std::string PackedPng(std::string_view bytes) {
 }  // namespace
 
 QtHost::QtHost() {
-  m_clock.start();
   // Only the dialogs end their modal loops: hiding the last window must not
   // end the program's loops behind them.
   QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -211,22 +210,20 @@ void QtHost::SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) {
   if (DialogWindow* window = WindowOf(dialog)) window->SetTimer(id, milliseconds);
 }
 
-void QtHost::AppendSystemMenuSeparator(Dialog& dialog) {
-  if (DialogWindow* window = WindowOf(dialog)) {
-    window->AppendMenuItem(DialogWindow::MenuItem{true, 0, QString(), true});
+void QtHost::WindowChanged(Dialog& dialog, WindowPart part) {
+  DialogWindow* window = WindowOf(dialog);
+  if (window == nullptr) return;
+  if (part == WindowPart::kIcon) window->ShowIcon();
+  if (part != WindowPart::kCaption) return;
+  const QString title = ToQString(dialog.Caption());
+  // Qt adds the application's name to every title that does not end with
+  // it; the window that shows the application's name keeps showing it,
+  // without the old name after the new one.
+  if (window->windowTitle() == QGuiApplication::applicationDisplayName()) {
+    QGuiApplication::setApplicationDisplayName(title);
   }
+  window->setWindowTitle(title);
 }
-
-void QtHost::AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) {
-  if (DialogWindow* window = WindowOf(dialog)) {
-    window->AppendMenuItem(DialogWindow::MenuItem{false, command, ToQString(text), true});
-  }
-}
-
-void QtHost::SetIcon(Dialog& dialog, const Icon* icon, bool big) {
-  if (DialogWindow* window = WindowOf(dialog)) window->SetIcon(icon, big);
-}
-
 bool QtHost::IsIconic(const Dialog& dialog) const {
   const DialogWindow* window = WindowOf(dialog);
   return window != nullptr && window->isMinimized();
@@ -247,8 +244,6 @@ void QtHost::HoldWindow(Dialog& dialog, unsigned milliseconds) {
   if (DialogWindow* window = WindowOf(dialog)) window->PresentNow();
   QThread::msleep(milliseconds);
 }
-
-long QtHost::ElapsedMilliseconds() { return static_cast<long>(m_clock.elapsed()); }
 
 void QtHost::SetClipboard(std::string_view text, std::string_view html) {
   auto* data = new QMimeData;
@@ -305,23 +300,6 @@ std::string QtHost::StateLocation() const {
   const std::string folder = desktop_files::StateFolder();
   // Without $XDG_STATE_HOME and $HOME there is no folder to name.
   return folder.empty() ? std::string("$XDG_STATE_HOME/trelko") : folder;
-}
-
-void QtHost::SetCaption(Dialog& dialog, std::string_view caption) {
-  DialogWindow* window = WindowOf(dialog);
-  if (window == nullptr) return;
-  const QString title = ToQString(caption);
-  // Qt adds the application's name to every title that does not end with
-  // it; the window that shows the application's name keeps showing it,
-  // without the old name after the new one.
-  if (window->windowTitle() == QGuiApplication::applicationDisplayName()) {
-    QGuiApplication::setApplicationDisplayName(title);
-  }
-  window->setWindowTitle(title);
-}
-
-void QtHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) {
-  if (DialogWindow* window = WindowOf(dialog)) window->EnableMenuItem(command, enable);
 }
 
 int QtHost::PixelScale(const Dialog& dialog) const {

@@ -1,10 +1,12 @@
 // QtHost: the window host on Qt 6 Widgets.
 //
-// Implements every call of WindowHost but HasSystemMenu (the template's
-// WS_SYSMENU, the default): the modal life, the controls, message boxes,
-// timers, the window menu, the icon, the surface, holds, the clock, the
-// clipboard, SaveFile (Qt's save dialog and an atomic write), the kept
-// state (files) and the pixel scale of the window's screen.
+// Implements the modal life, the controls, message boxes, timers, the
+// window's caption and icon (WindowChanged; the window menu is read from the
+// dialog when it is offered), minimising, the surface, holds, the clipboard,
+// SaveFile (Qt's save dialog and an atomic write), the kept state (files)
+// and the pixel scale of the window's screen. Leaves to WindowHost's
+// defaults HasSystemMenu (the template's WS_SYSMENU) and the clock (the
+// steady clock).
 //
 // Each modal dialog gets a DialogWindow built from its template, with a
 // nested event loop of its own; timers are precise Qt timers; message boxes
@@ -16,7 +18,6 @@
 // ends every level, for a clean exit on a termination signal.
 #pragma once
 
-#include <QElapsedTimer>
 #include <cstddef>
 #include <vector>
 
@@ -52,18 +53,13 @@ class QtHost : public WindowHost {
 
   void SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) override;
 
-  void AppendSystemMenuSeparator(Dialog& dialog) override;
-  void AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) override;
-
-  void SetIcon(Dialog& dialog, const Icon* icon, bool big) override;
+  void WindowChanged(Dialog& dialog, WindowPart part) override;
   bool IsIconic(const Dialog& dialog) const override;
 
   void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
   void PresentNow(Dialog& dialog) override;
   // Puts every change on the screen, then sleeps: no event is handled.
   void HoldWindow(Dialog& dialog, unsigned milliseconds) override;
-
-  long ElapsedMilliseconds() override;
 
   // Text and HTML in one clipboard entry (text/plain and text/html).
   void SetClipboard(std::string_view text, std::string_view html) override;
@@ -76,10 +72,6 @@ class QtHost : public WindowHost {
   bool WriteState(std::string_view name, std::string_view bytes) override;
   // The state folder's path (desktop_files::StateFolder).
   std::string StateLocation() const override;
-  // The window's title (and the application's name, for the window that
-  // shows it).
-  void SetCaption(Dialog& dialog, std::string_view caption) override;
-  void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
   int PixelScale(const Dialog& dialog) const override;
 
   // Ends every level that runs over the dialog's own, innermost first: an
@@ -105,7 +97,6 @@ class QtHost : public WindowHost {
   bool EndLevelsFrom(std::size_t first);
   void Leave();
 
-  QElapsedTimer m_clock;
   std::vector<Level> m_levels;
   bool m_endingAll = false;
 };

@@ -28,6 +28,7 @@ mergeInto(LibraryManager.library, {
   lab_page_enable: function (level, id, enable) { LabPage.enable(level, id, enable !== 0); },
   lab_page_is_enabled: function (level, id) { return LabPage.isEnabled(level, id) ? 1 : 0; },
   lab_page_focus: function (level, id) { LabPage.focus(level, id); },
+  lab_page_clear_menu: function (level) { LabPage.clearMenu(level); },
   lab_page_add_menu_item: function (level, command, text) {
     LabPage.addMenuItem(level, command >>> 0, UTF8ToString(text));
   },

@@ -911,6 +911,14 @@ var LabPage = (function () {
     if (b !== null && command !== 0) b.hidden = false;
   }
 
+  function clearMenu(level) {
+    var w = windows[level];
+    if (!w) return;
+    w.menu = [];
+    var b = w.root.querySelector('.lab-menu-button');
+    if (b !== null) b.hidden = true;
+  }
+
   function enableMenuItem(level, command, on) {
     var w = windows[level];
     if (!w) return;
@@ -1196,7 +1204,7 @@ var LabPage = (function () {
     closeWindow: closeWindow, setCaption: setCaption, setText: setText, getText: getText,
     enable: enable, isEnabled: isEnabled, focus: focus, setInstrument: setInstrument,
     nameControl: nameControl,
-    keepInstruments: keepInstruments, addMenuItem: addMenuItem, showMenu: showMenu,
+    keepInstruments: keepInstruments, clearMenu: clearMenu, addMenuItem: addMenuItem, showMenu: showMenu,
     enableMenuItem: enableMenuItem, setClipboard: setClipboard, download: download,
     readState: readState, writeState: writeState,
     setIcon: setIcon, present: present, rgbaOf: rgbaOf, nextEvent: nextEvent,

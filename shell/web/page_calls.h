@@ -30,6 +30,9 @@ char* lab_page_get_text(int level, int id);
 void lab_page_enable(int level, int id, int enable);
 int lab_page_is_enabled(int level, int id);
 void lab_page_focus(int level, int id);
+// The window menu, given whole after each change: emptied, then its items
+// (command 0: a separator) in order, then the greyed ones.
+void lab_page_clear_menu(int level);
 void lab_page_add_menu_item(int level, unsigned command, const char* text);
 // Opens the window menu at a point of the client area; a chosen item comes
 // back as a system-command event.

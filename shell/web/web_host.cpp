@@ -73,7 +73,7 @@ int FontPixels(const DialogTemplate& source) {
 
 }  // namespace
 
-WebHost::WebHost() : m_start(emscripten_get_now()), m_hidden(lab_page_hidden() != 0) {}
+WebHost::WebHost() : m_hidden(lab_page_hidden() != 0) {}
 
 WebHost::~WebHost() = default;
 
@@ -243,7 +243,7 @@ void WebHost::Deliver(const Event& event) {
       dialog.DispatchKey(event.a);
       break;
     case page_event::kMenuKey:
-      if (window.menuItems > 0) lab_page_show_menu(window.level, 0, 0);
+      if (HasMenu(window)) lab_page_show_menu(window.level, 0, 0);
       break;
     case page_event::kInstrumentKey:
     case page_event::kInstrumentFocus:
@@ -260,7 +260,7 @@ void WebHost::DeliverMouse(Window& window, const Event& event) {
   const unsigned flags = static_cast<unsigned>(event.b);
   const CPoint at{event.c, event.d};
   if (kind == Dialog::Mouse::RightDown) {
-    if (window.rightButton.Press(&dialog, at, window.menuItems > 0) ==
+    if (window.rightButton.Press(&dialog, at, HasMenu(window)) ==
         RightButtonRouter::Route::WindowMenu) {
       lab_page_show_menu(window.level, at.x, at.y);
       return;
@@ -385,25 +385,39 @@ void WebHost::SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) {
   window->timers.push_back(Timer{id, period, due});
 }
 
-void WebHost::AppendSystemMenuSeparator(Dialog& dialog) {
-  // The page's menu holds only the items; a separator before the first item
-  // would separate nothing.
-  if (Window* window = WindowOf(dialog); window != nullptr && window->menuItems > 0) {
-    lab_page_add_menu_item(window->level, 0, "");
-  }
+bool WebHost::HasMenu(const Window& window) {
+  const std::vector<WindowMenuItem>& items = window.dialog->SystemMenuItems();
+  return std::any_of(items.begin(), items.end(),
+                     [](const WindowMenuItem& item) { return !item.separator; });
 }
 
-void WebHost::AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) {
-  if (Window* window = WindowOf(dialog)) {
-    lab_page_add_menu_item(window->level, command, Text(text).c_str());
-    ++window->menuItems;
+void WebHost::WindowChanged(Dialog& dialog, WindowPart part) {
+  const Window* window = WindowOf(dialog);
+  if (window == nullptr) return;
+  if (part == WindowPart::kCaption) {
+    lab_page_set_caption(window->level, Text(dialog.Caption()).c_str());
+  } else if (part == WindowPart::kIcon) {
+    // The page has one icon: the small picture when there is one.
+    const Icon* icon =
+        dialog.WindowIcon(false) != nullptr ? dialog.WindowIcon(false) : dialog.WindowIcon(true);
+    if (icon == nullptr) return;
+    const IconImage& image = dialog.WindowIcon(false) != nullptr ? icon->small : icon->large;
+    if (image.argb != nullptr && image.size > 0) lab_page_set_icon(image.argb, image.size);
+  } else {
+    // The page's menu is given again whole. It holds only the items: a
+    // separator before the first item would separate nothing.
+    lab_page_clear_menu(window->level);
+    bool items = false;
+    for (const WindowMenuItem& item : dialog.SystemMenuItems()) {
+      if (item.separator && !items) continue;
+      lab_page_add_menu_item(window->level, item.separator ? 0 : item.command,
+                             item.separator ? "" : Text(item.text).c_str());
+      if (!item.separator && !item.enabled) {
+        lab_page_enable_menu_item(window->level, item.command, 0);
+      }
+      items = items || !item.separator;
+    }
   }
-}
-
-void WebHost::SetIcon(Dialog&, const Icon* icon, bool big) {
-  if (icon == nullptr) return;
-  const IconImage& image = big ? icon->large : icon->small;
-  if (image.argb != nullptr && image.size > 0) lab_page_set_icon(image.argb, image.size);
 }
 
 // --- the surface -------------------------------------------------------------------
@@ -435,8 +449,6 @@ void WebHost::HoldWindow(Dialog&, unsigned milliseconds) {
   if (left > 0) emscripten_sleep(static_cast<unsigned>(left));
 }
 
-long WebHost::ElapsedMilliseconds() { return static_cast<long>(emscripten_get_now() - m_start); }
-
 // --- the clipboard, files and kept state ----------------------------------------
 
 void WebHost::SetClipboard(std::string_view text, std::string_view html) {
@@ -466,18 +478,6 @@ bool WebHost::WriteState(std::string_view name, std::string_view bytes) {
 }
 
 std::string WebHost::StateLocation() const { return TextOf(TextId::StateInBrowserStorage); }
-
-void WebHost::SetCaption(Dialog& dialog, std::string_view caption) {
-  if (const Window* window = WindowOf(dialog)) {
-    lab_page_set_caption(window->level, Text(caption).c_str());
-  }
-}
-
-void WebHost::EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) {
-  if (const Window* window = WindowOf(dialog)) {
-    lab_page_enable_menu_item(window->level, command, enable ? 1 : 0);
-  }
-}
 
 WebHost& PageHost() {
   static WebHost host;

@@ -4,14 +4,14 @@
 // elements of the page over the canvas, updated after every event and tick
 // where they changed; their keys and focus come back as page events.
 //
-// Implements: RunModal, the controls, MessageBox, SetTimer, the window
-// menu's items (a context menu of the page) and EnableSystemMenuItem,
-// SetIcon (the page's icon), SurfaceChanged, PresentNow, HoldWindow,
-// ElapsedMilliseconds, SetClipboard, SaveFile (a download), ReadState and
-// WriteState (local storage), StateLocation, SetCaption.
+// Implements: RunModal, the controls, MessageBox, SetTimer, WindowChanged
+// (the caption, the page's icon, the window menu as a context menu of the
+// page), SurfaceChanged, PresentNow, HoldWindow, SetClipboard, SaveFile (a
+// download), ReadState and WriteState (local storage), StateLocation.
 // Leaves to WindowHost's defaults: EndModal (the loop sees the dialog
 // ending), HasSystemMenu (the template's), IsIconic (a page is never
-// minimised), PixelScale (the browser scales the canvas).
+// minimised), the clock (the steady clock: the page's own), PixelScale (the
+// browser scales the canvas).
 //
 // Each modal dialog is a window of the page: a canvas showing the dialog's
 // surface, with real HTML controls at the template's places over it. The
@@ -59,14 +59,12 @@ class WebHost : public WindowHost {
   int MessageBox(Dialog* owner, std::string_view text, std::string_view caption,
                  unsigned type) override;
   void SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) override;
-  void AppendSystemMenuSeparator(Dialog& dialog) override;
-  void AppendSystemMenuItem(Dialog& dialog, unsigned command, std::string_view text) override;
-  void EnableSystemMenuItem(Dialog& dialog, unsigned command, bool enable) override;
-  void SetIcon(Dialog& dialog, const Icon* icon, bool big) override;
+  // The window's caption bar (and, for the outermost window, the page's
+  // title), the page's icon, and the page's window menu.
+  void WindowChanged(Dialog& dialog, WindowPart part) override;
   void SurfaceChanged(Dialog& dialog, const CRect& rect) override;
   void PresentNow(Dialog& dialog) override;
   void HoldWindow(Dialog& dialog, unsigned milliseconds) override;
-  long ElapsedMilliseconds() override;
   void SetClipboard(std::string_view text, std::string_view html) override;
   // The page has no save dialog: the file goes to the browser's downloads
   // under its default name (the browser asks where, if it is set to).
@@ -77,8 +75,6 @@ class WebHost : public WindowHost {
   bool WriteState(std::string_view name, std::string_view bytes) override;
   // "l'emmagatzematge del navegador".
   std::string StateLocation() const override;
-  // The window's caption bar and, for the outermost window, the page's title.
-  void SetCaption(Dialog& dialog, std::string_view caption) override;
 
  private:
   struct Timer {
@@ -91,7 +87,6 @@ class WebHost : public WindowHost {
     Dialog* dialog = nullptr;
     const DialogTemplate* source = nullptr;
     std::vector<Timer> timers;
-    int menuItems = 0;
     RightButtonRouter rightButton;
     // The instruments as the page shows them now (Dialog::Instruments),
     // when they were last sent (ms on the page's clock), and the one that
@@ -108,6 +103,8 @@ class WebHost : public WindowHost {
   };
 
   Window* WindowOf(const Dialog& dialog) const;
+  // The window's dialog has an item in its window menu.
+  static bool HasMenu(const Window& window);
   void AddControls(const Window& window);
   // Delivers the page's events and the timers until done() holds (a modal
   // loop: of a dialog, or of a message box).
@@ -132,7 +129,6 @@ class WebHost : public WindowHost {
 
   std::vector<std::unique_ptr<Window>> m_windows;  // outermost first
   std::string m_applicationName;
-  double m_start = 0;
   bool m_hidden = false;
   bool m_presenting = true;
   // Message boxes up (no input reaches a window meanwhile), and the number
