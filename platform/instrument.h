@@ -44,5 +44,8 @@ constexpr int VK_TAB = 0x09, VK_SPACE = 0x20, VK_LEFT = 0x25, VK_UP = 0x26, VK_R
               VK_DOWN = 0x28;
 constexpr int VK_L = 0x4C;  // 'L': the ball's throw (aim, then let fly)
 constexpr unsigned KEY_SHIFT = 0x1;
+// Control, Alt or the system's key held with a key: the window's, never an
+// instrument's.
+constexpr unsigned KEY_OTHER_MODIFIER = 0x2;
 
 }  // namespace lab

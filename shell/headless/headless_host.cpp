@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "platform/focus_ring.h"
 #include "res/texts/text_catalogue.h"
 #include "shell/files/desktop_files.h"
 
@@ -136,7 +137,7 @@ void HeadlessHost::Backspace(Dialog& dialog, int id) {
 
 void HeadlessHost::Key(Dialog& dialog, int key, unsigned modifiers) {
   const int instrument = dialog.FocusedInstrument();
-  if (instrument >= 0) {
+  if (instrument >= 0 && InstrumentTakesKey(key, modifiers, false)) {
     dialog.DispatchInstrumentKey(instrument, key, modifiers);
     return;
   }
@@ -150,36 +151,19 @@ void HeadlessHost::Key(Dialog& dialog, int key, unsigned modifiers) {
 
 void HeadlessHost::Tab(Dialog& dialog, bool shift) {
   if (!IsOpen(dialog)) return;
-  Window& w = Get(dialog);
-  // The ring: the instruments' ids, then the controls' ids.
-  std::vector<int> ring;
-  for (const Instrument& i : dialog.Instruments()) ring.push_back(i.id);
-  const std::size_t instruments = ring.size();
-  for (const Control& c : w.controls) {
-    if (c.look.tabStop && c.visible && c.enabled) ring.push_back(c.source->id);
+  FocusStop current;
+  if (dialog.FocusedInstrument() >= 0) {
+    current = {FocusStop::Kind::kInstrument, dialog.FocusedInstrument()};
+  } else if (Get(dialog).focus != 0) {
+    current = {FocusStop::Kind::kControl, Get(dialog).focus};
   }
-  if (ring.empty()) return;
-  std::size_t at = ring.size();  // nowhere yet
-  for (std::size_t i = 0; i < ring.size(); ++i) {
-    const bool isInstrument = i < instruments;
-    if ((isInstrument && ring[i] == dialog.FocusedInstrument()) ||
-        (!isInstrument && dialog.FocusedInstrument() < 0 && ring[i] == w.focus)) {
-      at = i;
-    }
-  }
-  const std::size_t n = ring.size();
-  std::size_t next = 0;
-  if (at == n) {
-    next = shift ? n - 1 : 0;
-  } else {
-    next = shift ? (at + n - 1) % n : (at + 1) % n;
-  }
-  if (next < instruments) {
-    w.focus = 0;
-    dialog.DispatchInstrumentFocus(ring[next]);
-  } else {
+  const FocusStop next = NextFocusStop(dialog, current, shift);
+  if (next.kind == FocusStop::Kind::kInstrument) {
+    Get(dialog).focus = 0;
+    dialog.DispatchInstrumentFocus(next.id);
+  } else if (next.kind == FocusStop::Kind::kControl) {
     if (dialog.FocusedInstrument() >= 0) dialog.DispatchInstrumentFocus(-1);
-    if (IsOpen(dialog)) Get(dialog).focus = ring[next];
+    if (IsOpen(dialog)) Get(dialog).focus = next.id;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <cmath>
 
+#include "platform/focus_ring.h"
 #include "shell/qt/dialog_window.h"
 #include "shell/qt/pixel_painting.h"
 #include "shell/qt/run_report.h"
@@ -53,8 +54,8 @@ void ClientArea::Changed(const QRect& rect) {
 // --- the instruments and the keyboard ---------------------------------------------
 
 namespace {
-// The core's key for a key the instruments take; 0 for any other.
-int InstrumentKey(int qtKey) {
+// The core's number of a key the instruments may take; 0 for any other.
+int VirtualKey(int qtKey) {
   switch (qtKey) {
     case Qt::Key_Space:
       return VK_SPACE;
@@ -139,41 +140,34 @@ void ClientArea::focusOutEvent(QFocusEvent* event) {
   UpdateFocusMark();
 }
 
-bool ClientArea::focusNextPrevChild(bool next) {
-  const Dialog* dialog = m_window.Core();
-  if (hasFocus() && dialog != nullptr) {
-    const std::vector<Instrument> list = dialog->Instruments();
-    for (std::size_t n = 0; n < list.size(); ++n) {
-      if (list[n].id != dialog->FocusedInstrument()) continue;
-      if (next && n + 1 < list.size()) {
-        FocusInstrument(list[n + 1].id);
-        return true;
-      }
-      if (!next && n > 0) {
-        FocusInstrument(list[n - 1].id);
-        return true;
-      }
-    }
+void ClientArea::TabToInstrument(int id) {
+  m_lastInstrument = id;
+  if (hasFocus()) {
+    FocusInstrument(id);
+  } else {
+    // focusInEvent focuses the instrument last focused: this one.
+    setFocus(Qt::OtherFocusReason);
   }
-  // Past the first or the last instrument: on to the controls.
-  return QWidget::focusNextPrevChild(next);
 }
 
 void ClientArea::keyPressEvent(QKeyEvent* event) {
   const Dialog* dialog = m_window.Core();
   const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-  const int key = InstrumentKey(event->key());
-  if (dialog == nullptr || dialog->FocusedInstrument() < 0 || key == 0 ||
-      (modifiers & ~Qt::ShiftModifier) != 0) {
+  const int key = VirtualKey(event->key());
+  const unsigned held = ((modifiers & Qt::ShiftModifier) != 0 ? KEY_SHIFT : 0) |
+                        ((modifiers & ~Qt::ShiftModifier) != 0 ? KEY_OTHER_MODIFIER : 0);
+  if (dialog == nullptr || dialog->FocusedInstrument() < 0 ||
+      !InstrumentTakesKey(key, held, false)) {
     // Escape, F1 and the rest go on to the window.
     QWidget::keyPressEvent(event);
     return;
   }
+  event->accept();
+  if (event->isAutoRepeat() && !InstrumentTakesKey(key, held, true)) return;
   const int id = dialog->FocusedInstrument();
-  const unsigned shift = (modifiers & Qt::ShiftModifier) != 0 ? KEY_SHIFT : 0;
+  const unsigned shift = held & KEY_SHIFT;
   m_window.Dispatch([&](Dialog& d) { d.DispatchInstrumentKey(id, key, shift); });
   UpdateFocusMark();
-  event->accept();
 }
 
 void ClientArea::PresentNow() {

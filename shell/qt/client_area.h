@@ -39,6 +39,8 @@ class ClientArea : public QWidget {
   QRect FocusMark() const { return m_mark; }
   // The dialog shown, nullptr once it has ended.
   const Dialog* Core() const;
+  // Tab or Shift+Tab brought the focus to this instrument.
+  void TabToInstrument(int id);
   // A press of the instrument as Space presses it (a screen reader's action).
   void PressInstrument(int id);
 
@@ -50,7 +52,6 @@ class ClientArea : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  bool focusNextPrevChild(bool next) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/focus_ring.h"
 #include "shell/qt/client_area.h"
 #include "shell/qt/picture_control.h"
 #include "shell/qt/qt_host.h"
@@ -228,6 +229,27 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
   }
   // Not QDialog's handling: it would end the window behind the dialog.
   QWidget::keyPressEvent(event);
+}
+
+bool DialogWindow::focusNextPrevChild(bool next) {
+  if (m_dialog == nullptr) return QDialog::focusNextPrevChild(next);
+  FocusStop current;
+  const QWidget* focused = focusWidget();
+  if (focused == m_client && m_dialog->FocusedInstrument() >= 0) {
+    current = {FocusStop::Kind::kInstrument, m_dialog->FocusedInstrument()};
+  }
+  for (const ControlWidget& c : m_controls) {
+    if (c.widget == focused) current = {FocusStop::Kind::kControl, c.source->id};
+  }
+  const FocusStop to = NextFocusStop(*m_dialog, current, !next);
+  if (to.kind == FocusStop::Kind::kInstrument) {
+    m_client->TabToInstrument(to.id);
+    return true;
+  }
+  QWidget* widget = to.kind == FocusStop::Kind::kControl ? Control(to.id) : nullptr;
+  if (widget == nullptr) return false;
+  widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {

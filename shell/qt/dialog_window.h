@@ -94,6 +94,9 @@ class DialogWindow : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Tab and Shift+Tab go round the window's ring (platform/focus_ring.h):
+  // the instruments inside the client area, then the controls.
+  bool focusNextPrevChild(bool next) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -12,11 +12,13 @@
 #include "app/lab_session.h"
 #include "app/language_choice.h"
 #include "experiment/string_code.h"
+#include "platform/focus_ring.h"
 #include "platform/resources.h"
 #include "report/class_list.h"
 #include "res/lab_resources.h"
 #include "res/resource_ids.h"
 #include "res/texts/text_catalogue.h"
+#include "shell/web/page_calls.h"
 #include "shell/web/page_copy.h"
 #include "shell/web/web_host.h"
 
@@ -63,6 +65,22 @@ EMSCRIPTEN_KEEPALIVE const char* lab_language() {
 
 // The number of points in the table (the page asks before it is left).
 EMSCRIPTEN_KEEPALIVE int lab_point_count() { return LabPointCount(PageHost().OutermostDialog()); }
+
+// Where Tab (backwards: Shift+Tab) takes the focus in the window at `level`
+// from a stop of its ring (page_focus: kind * kKindUnit + id); the stop in
+// the same form, 0 when the window has none.
+EMSCRIPTEN_KEEPALIVE int lab_next_focus_stop(int level, int kind, int id, int backwards) {
+  const Dialog* window = PageHost().DialogAt(level);
+  if (window == nullptr) return 0;
+  const FocusStop next =
+      NextFocusStop(*window, FocusStop{static_cast<FocusStop::Kind>(kind), id}, backwards != 0);
+  return static_cast<int>(next.kind) * page_focus::kKindUnit + next.id;
+}
+
+// Whether a focused instrument takes a key (platform/focus_ring.h).
+EMSCRIPTEN_KEEPALIVE int lab_instrument_takes_key(int key, unsigned modifiers, int repeat) {
+  return InstrumentTakesKey(key, modifiers, repeat != 0) ? 1 : 0;
+}
 
 // The teacher's sheet (teacher_sheet.js) asks the core, so that the page and
 // the desktop's --professorat agree to the bit. The CSV of a class's codes

@@ -11,7 +11,7 @@ var LabPage = (function () {
   // by the build as the objects page_event, page_control, page_kind and
   // page_input before this script.
   var EVENT = page_event, FLAG = page_control, KIND = page_kind, IN = page_input;
-  var ROLE = page_role;
+  var ROLE = page_role, FOCUS = page_focus;
   // The lab's texts come from its catalogue (res/texts), written by the
   // build as the object LAB_TEXTS before this script: by language code,
   // then by name. The first language (Catalan) until the page chooses.
@@ -312,6 +312,14 @@ var LabPage = (function () {
     p.style.top = below + 'px';
   }
 
+  // The window's controls that take the focus, in the template's order: the
+  // first has it when the window opens.
+  function tabStops(w) {
+    return w.order.filter(function (c) {
+      return c.tabStop && !c.el.hidden && !c.el.disabled && c.el.tabIndex >= 0;
+    }).map(function (c) { return c.el; });
+  }
+
   function showWindow(level) {
     var w = windows[level];
     place(w);
@@ -550,10 +558,6 @@ var LabPage = (function () {
     return {layer: layer, items: []};
   }
 
-  function instrumentStops(w) {
-    return w.instruments.items.map(function (item) { return item.el; });
-  }
-
   function createInstrument(w, item) {
     var el;
     if (item.role === ROLE.kGraph) {
@@ -705,22 +709,30 @@ var LabPage = (function () {
     });
   }
 
-  // Space, Enter, the arrows (with Shift) and L go to the focused
-  // instrument; Tab, Escape and F1 are the window's.
-  var INSTRUMENT_KEYS = {
+  // The page's keys as the core's key numbers; the core says which of them
+  // a focused instrument takes (Space, Enter, the arrows and L, with or
+  // without Shift; a held key repeats only as an arrow). Tab, Escape and F1
+  // are the window's.
+  var KEYS = {
     ' ': IN.kSpace, 'Enter': IN.kReturn, 'ArrowLeft': IN.kArrowLeft, 'ArrowUp': IN.kArrowUp,
     'ArrowRight': IN.kArrowRight, 'ArrowDown': IN.kArrowDown, 'l': IN.kThrow, 'L': IN.kThrow,
   };
 
+  function keyModifiers(e) {
+    return (e.shiftKey ? IN.kShiftKey : 0) | (e.ctrlKey || e.altKey || e.metaKey ? IN.kOtherModifier : 0);
+  }
+
   function instrumentKey(w, item, e) {
-    if (e.ctrlKey || e.altKey || e.metaKey) return;
-    var key = INSTRUMENT_KEYS[e.key];
-    if (key === undefined) return;
+    var key = KEYS[e.key];
+    var takes = function (repeat) {
+      return key !== undefined && Module._lab_instrument_takes_key(key, keyModifiers(e), repeat) !== 0;
+    };
+    if (!takes(0)) return;
     e.preventDefault();
     e.stopPropagation();
-    // Held down, only the arrows repeat: a held Space is one press.
-    var arrow = e.key.indexOf('Arrow') === 0;
-    if (e.repeat && !arrow) return;
+    // (a held key that does not repeat is still the instrument's: it does
+    // nothing, rather than scroll the page)
+    if (e.repeat && !takes(1)) return;
     push(EVENT.kInstrumentKey, w.level, item.id, key, e.shiftKey ? IN.kShiftKey : 0);
   }
 
@@ -858,25 +870,38 @@ var LabPage = (function () {
 
   // --- keys --------------------------------------------------------------------------
 
-  // The window's controls that Tab visits, in the template's order.
-  function tabStops(w) {
-    return w.order.filter(function (c) {
-      return c.tabStop && !c.el.hidden && !c.el.disabled && c.el.tabIndex >= 0;
-    }).map(function (c) { return c.el; });
+  // The element of a stop of the core's Tab ring (platform/focus_ring.h).
+  function stopElement(w, stop) {
+    var kind = Math.floor(stop / FOCUS.kKindUnit), id = stop % FOCUS.kKindUnit;
+    if (kind === FOCUS.kControl) return control(w.level, id);
+    if (kind !== FOCUS.kInstrument) return null;
+    var item = w.instruments.items.find(function (i) { return i.id === id; });
+    return item ? item.el : null;
+  }
+
+  // Where Tab (Shift+Tab) goes from the focused element: the core's ring.
+  function nextStop(w, backwards) {
+    var el = document.activeElement, kind = FOCUS.kNowhere, id = 0;
+    if (el && w.root.contains(el) && el.dataset.instrument !== undefined) {
+      kind = FOCUS.kInstrument;
+      id = Number(el.dataset.instrument);
+    } else if (el && w.root.contains(el) && el.dataset.controlId !== undefined) {
+      kind = FOCUS.kControl;
+      id = Number(el.dataset.controlId);
+    }
+    return stopElement(w, Module._lab_next_focus_stop(w.level, kind, id, backwards ? 1 : 0));
   }
 
   function windowKey(w, e) {
     if (e.ctrlKey || e.altKey || e.metaKey) return;
     if (e.key === 'Tab' && menu === null) {
-      // Tab goes round the window's controls, never out of the window.
-      var stops = instrumentStops(w).concat(tabStops(w));
-      if (stops.length === 0) return;
-      var at = stops.indexOf(document.activeElement);
-      var next = e.shiftKey ? (at <= 0 ? stops.length - 1 : at - 1)
-                            : (at < 0 || at === stops.length - 1 ? 0 : at + 1);
+      // Tab goes round the window's instruments and controls, never out of
+      // the window.
+      var next = nextStop(w, e.shiftKey);
+      if (next === null) return;
       e.preventDefault();
-      stops[next].focus();
-      if (stops[next].tagName === 'INPUT') stops[next].select();
+      next.focus();
+      if (next.tagName === 'INPUT') next.select();
       return;
     }
     if (e.shiftKey) return;

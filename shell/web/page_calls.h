@@ -162,6 +162,16 @@ constexpr int kArrowRight = 0x27;
 constexpr int kArrowDown = 0x28;
 constexpr int kThrow = 0x4C;  // 'L'
 constexpr unsigned kShiftKey = 0x1;
+constexpr unsigned kOtherModifier = 0x2;  // KEY_OTHER_MODIFIER
 }  // namespace page_input
+
+// A stop of the Tab ring as lab_next_focus_stop gives it and takes it:
+// its kind times kKindUnit plus its id (platform/focus_ring.h).
+namespace page_focus {
+constexpr int kNowhere = 0;  // FocusStop::Kind
+constexpr int kInstrument = 1;
+constexpr int kControl = 2;
+constexpr int kKindUnit = 0x10000;
+}  // namespace page_focus
 
 }  // namespace lab

@@ -7,6 +7,7 @@
 
 #include "platform/color.h"
 #include "platform/control_look.h"
+#include "platform/focus_ring.h"
 #include "platform/resources.h"
 #include "platform/surface_rgba.h"
 #include "res/texts/text_catalogue.h"
@@ -35,6 +36,10 @@ static_assert(page_input::kSpace == VK_SPACE && page_input::kArrowLeft == VK_LEF
               page_input::kArrowUp == VK_UP && page_input::kArrowRight == VK_RIGHT &&
               page_input::kArrowDown == VK_DOWN && page_input::kThrow == VK_L &&
               page_input::kShiftKey == KEY_SHIFT);
+static_assert(page_input::kOtherModifier == KEY_OTHER_MODIFIER);
+static_assert(page_focus::kNowhere == static_cast<int>(FocusStop::Kind::kNone) &&
+              page_focus::kInstrument == static_cast<int>(FocusStop::Kind::kInstrument) &&
+              page_focus::kControl == static_cast<int>(FocusStop::Kind::kControl));
 static_assert(page_role::kButton == static_cast<int>(InstrumentRole::kButton) &&
               page_role::kSwitch == static_cast<int>(InstrumentRole::kSwitch) &&
               page_role::kBall == static_cast<int>(InstrumentRole::kBall) &&
@@ -79,6 +84,13 @@ WebHost::~WebHost() = default;
 
 WebHost::Window* WebHost::WindowOf(const Dialog& dialog) const {
   return static_cast<Window*>(dialog.HostData());
+}
+
+Dialog* WebHost::DialogAt(int level) const {
+  for (const auto& window : m_windows) {
+    if (window->level == level) return window->dialog;
+  }
+  return nullptr;
 }
 
 Dialog* WebHost::OutermostDialog() const {

@@ -46,6 +46,8 @@ class WebHost : public WindowHost {
   void SetApplicationName(std::string name) { m_applicationName = std::move(name); }
   // The dialog of the outermost window, nullptr when none runs.
   Dialog* OutermostDialog() const;
+  // The dialog of the window at this level of the page, nullptr when none.
+  Dialog* DialogAt(int level) const;
   // For the page's benchmark: whether changes go to the canvas (the core's
   // own work timed apart from the canvas's).
   void SetPresenting(bool on) { m_presenting = on; }

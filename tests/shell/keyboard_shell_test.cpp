@@ -1,9 +1,10 @@
 // The lab in the Qt shell without a mouse: Tab goes round the instruments
 // drawn in the client area and the controls, Space and Enter act on the
-// focused instrument, and the dotted focus mark is drawn over the picture
+// focused instrument (a held Space once), and the dotted focus mark is drawn over the picture
 // on the screen while the dialog's surface stays its golden self.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -95,6 +96,10 @@ TEST(KeyboardShell, TabReachesEveryInstrumentAndControlAndSpaceMovesAWeight) {
     EXPECT_TRUE(lab.m_weights[3].GetState());
     EXPECT_EQ(lab.m_message, " Massa penjada del fil el\u00e0stic = 1.2 kg");
     EXPECT_EQ(w.Client()->FocusMark(), QRect(QPoint(432, 20), QPoint(492, 106)));
+    // Held down, Space is one press: its repeats leave the weight hanging.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(w.Client(), &repeat);
+    EXPECT_TRUE(lab.m_weights[3].GetState());
     QTest::keyClick(w.windowHandle(), Qt::Key_Return);
     EXPECT_FALSE(lab.m_weights[3].GetState());
     EXPECT_EQ(lab.m_message, " Massa penjada del fil el\u00e0stic = 1.0 kg");
