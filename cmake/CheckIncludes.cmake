@@ -5,12 +5,17 @@
 # folder from the source root ("physics/particle.h"), so no include needs
 # "..".
 #
-#   cmake -DLIST=<file with one path a line> -DSTAMP=<file> -P CheckIncludes.cmake
+# With -DREFUSED=<regex>, an include whose path matches it is refused too:
+# the hosts reach the lab through the seam, never through its main dialog.
 #
-# Fails, naming each file, line and include, when one is found; else writes
-# the stamp.
+#   cmake -DLIST=<file with one path a line> -DSTAMP=<file> [-DREFUSED=<regex>]
+#         -P CheckIncludes.cmake
+#
+# Fails, naming each file and include, when one is found; else writes the
+# stamp.
 file(STRINGS "${LIST}" files)
 set(found "")
+set(refused "")
 foreach(file IN LISTS files)
   file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include")
   foreach(line IN LISTS lines)
@@ -18,10 +23,16 @@ foreach(file IN LISTS files)
       set(path "${CMAKE_MATCH_1}")
       if(path MATCHES "(^|/)\\.\\.(/|$)")
         string(APPEND found "\n  ${file}: #include \"${path}\"")
+      elseif(REFUSED AND path MATCHES "${REFUSED}")
+        string(APPEND refused "\n  ${file}: #include \"${path}\"")
       endif()
     endif()
   endforeach()
 endforeach()
+if(refused)
+  message(FATAL_ERROR "A file of a host names the lab's main dialog; ask the seam "
+                      "(platform/dialog.h, app/lab_session.h) instead:${refused}")
+endif()
 if(found)
   message(FATAL_ERROR "An include reaches upward through \"..\"; include the header by its "
                       "folder from a layer that links it:${found}")

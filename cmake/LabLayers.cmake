@@ -38,9 +38,12 @@ endfunction()
 # `target` builds, and again whenever one of them changes
 # (cmake/CheckIncludes.cmake): such an include stops the build.
 #
-#   lab_check_includes(<target> <folder>... [EXCEPT <regex>])
+#   lab_check_includes(<target> <folder>... [EXCEPT <regex>] [REFUSE <regex>])
+#
+# With REFUSE, the check also refuses any include whose path matches the
+# regex (the hosts may not name the lab's main dialog).
 function(lab_check_includes target)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "EXCEPT" "")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "EXCEPT;REFUSE" "")
   set(files "")
   foreach(folder IN LISTS arg_UNPARSED_ARGUMENTS)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${LAB_SOURCE_ROOT}/${folder}/*.h
@@ -57,7 +60,7 @@ function(lab_check_includes target)
   file(CONFIGURE OUTPUT ${list_file} CONTENT "${lines}\n" @ONLY)
   add_custom_command(
     OUTPUT ${stamp}
-    COMMAND ${CMAKE_COMMAND} -DLIST=${list_file} -DSTAMP=${stamp} -P
+    COMMAND ${CMAKE_COMMAND} -DLIST=${list_file} -DSTAMP=${stamp} "-DREFUSED=${arg_REFUSE}" -P
             ${LAB_SOURCE_ROOT}/cmake/CheckIncludes.cmake
     DEPENDS ${files} ${list_file} ${LAB_SOURCE_ROOT}/cmake/CheckIncludes.cmake
     COMMENT "Checking that no include of ${target}'s folders climbs out of them"
