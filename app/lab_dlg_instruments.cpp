@@ -14,23 +14,22 @@
 #include "experiment/graph_panel.h"
 #include "platform/runtime.h"
 #include "report/report_table.h"
+#include "res/lab_layout.h"
 #include "res/texts/text_catalogue.h"
 
 namespace lab {
 
 namespace {
 
-enum InstrumentId {
-  kBall = 1,
-  kPowerSwitch = 2,
-  kDisplay = 3,
-  kReset = 4,
-  kStart = 5,
-  kStop = 6,
-  kFirstWeight = 7,  // 7..10, left to right on the screen
-  kHangingMass = 11,
-  kGraph = 12,
-};
+using instrument_id::kBall;
+using instrument_id::kDisplay;
+using instrument_id::kFirstWeight;
+using instrument_id::kGraph;
+using instrument_id::kHangingMass;
+using instrument_id::kPowerSwitch;
+using instrument_id::kReset;
+using instrument_id::kStart;
+using instrument_id::kStop;
 
 // One press of an arrow moves the ball or the aim by 4 pixels (1 cm of the
 // box), or by 1 pixel with Shift.

@@ -127,6 +127,20 @@ constexpr CPoint EmptyPegPoint(int i) {
 }  // namespace layout
 
 // The physical values the lab starts with, and its clock.
+// The instruments' ids (Dialog::Instruments), the same in every host, in
+// the tests and, through lab_layout.json, in the page's tests.
+namespace instrument_id {
+inline constexpr int kBall = 1;
+inline constexpr int kPowerSwitch = 2;
+inline constexpr int kDisplay = 3;
+inline constexpr int kReset = 4;
+inline constexpr int kStart = 5;
+inline constexpr int kStop = 6;
+inline constexpr int kFirstWeight = 7;  // 7..10, left to right on the screen
+inline constexpr int kHangingMass = 11;
+inline constexpr int kGraph = 12;
+}  // namespace instrument_id
+
 namespace physical {
 
 inline constexpr double kStartMass = 1.0;       // kg, the ball with the 0.3 kg weight

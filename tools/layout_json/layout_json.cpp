@@ -94,6 +94,15 @@ std::string Text() {
                          {"stepsPerTick", std::to_string(kStepsPerTick)},
                          {"timeStep", Number(kTimeStep)},
                          {"tickSeconds", Number(kTickSeconds)}};
+  const Fields instruments = {{"ball", std::to_string(instrument_id::kBall)},
+                              {"power", std::to_string(instrument_id::kPowerSwitch)},
+                              {"display", std::to_string(instrument_id::kDisplay)},
+                              {"reset", std::to_string(instrument_id::kReset)},
+                              {"start", std::to_string(instrument_id::kStart)},
+                              {"stop", std::to_string(instrument_id::kStop)},
+                              {"firstWeight", std::to_string(instrument_id::kFirstWeight)},
+                              {"mass", std::to_string(instrument_id::kHangingMass)},
+                              {"graph", std::to_string(instrument_id::kGraph)}};
   return Object({{"background", BoxOf(kBackground)},
                  {"simulationBox", BoxOf(kSimulationBox)},
                  {"boxWorld", Object(boxWorld)},
@@ -105,6 +114,7 @@ std::string Text() {
                  {"graphWorld", Object(graphWorld)},
                  {"stopwatch", Object(stopwatch)},
                  {"weights", Weights()},
+                 {"instruments", Object(instruments)},
                  {"physical", Object(values)}},
                 true) +
          "\n";

@@ -240,9 +240,10 @@ export async function timeOscillations(page, press, mass, count) {
 // --- the keyboard and screen readers ---------------------------------------
 
 // The instruments' ids (the core's reading order).
+// The instruments' ids, as the core numbers them (lab_layout.json).
 export const INSTRUMENT = {
-  ball: 1, power: 2, display: 3, reset: 4, start: 5, stop: 6, weights: [7, 8, 9, 10], mass: 11,
-  graph: 12,
+  ...LAYOUT.instruments,
+  weights: LAYOUT.weights.map((w, i) => LAYOUT.instruments.firstWeight + i),
 };
 export const instrument = (id, level = 0) => `${win(level)} [data-instrument="${id}"]`;
 export const label = (page, selector) => page.$eval(selector, (e) => e.getAttribute('aria-label'));
