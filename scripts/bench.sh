@@ -70,7 +70,7 @@ web_args=()
 if [ "$web" = 1 ]; then
   echo "== web page benchmark (headless Chromium)" >&2
   cmake --preset web >/dev/null
-  cmake --build --preset web --target trelko_page -j "$jobs" >&2
+  cmake --build --preset web --target trelko_page trelko_test_page -j "$jobs" >&2
   node bench/web/page_bench.mjs --page build/web/trelko_test.html --json "$results/web.json" \
     >/dev/null || true
   web_args=(--web "$results/web.json")
