@@ -1,5 +1,7 @@
 #include "platform/dialog.h"
 
+#include <algorithm>
+
 #include "platform/color.h"
 #include "platform/control_look.h"
 #include "platform/resources.h"
@@ -61,6 +63,11 @@ void CMenu::EnableItem(unsigned command, bool enable) {
     changed = true;
   }
   if (changed) Changed();
+}
+
+bool CMenu::HasItem() const {
+  return std::any_of(m_items.begin(), m_items.end(),
+                     [](const WindowMenuItem& item) { return !item.separator; });
 }
 
 void CMenu::Changed() { GetWindowHost().WindowChanged(*m_dialog, WindowPart::kSystemMenu); }

@@ -85,6 +85,8 @@ class CMenu {
   // Greys (false) or enables the items with this command.
   void EnableItem(unsigned command, bool enable);
   const std::vector<WindowMenuItem>& Items() const { return m_items; }
+  // At least one item that is not a separator: something to offer.
+  bool HasItem() const;
 
  private:
   void Changed();
@@ -182,6 +184,7 @@ class Dialog : private SurfaceListener {
   // What the window shows beside its surface and controls, as the dialog
   // keeps it: the host reads it when it is told of a change.
   const std::vector<WindowMenuItem>& SystemMenuItems() const { return m_systemMenu.Items(); }
+  bool HasSystemMenuItem() const { return m_systemMenu.HasItem(); }
   std::string Caption() const;
   const Icon* WindowIcon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
 

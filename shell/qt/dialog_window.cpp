@@ -363,10 +363,7 @@ void DialogWindow::SetTimer(unsigned id, unsigned milliseconds) {
 }
 
 bool DialogWindow::HasWindowMenu() const {
-  if (m_dialog == nullptr) return false;
-  const std::vector<WindowMenuItem>& items = m_dialog->SystemMenuItems();
-  return std::any_of(items.begin(), items.end(),
-                     [](const WindowMenuItem& item) { return !item.separator; });
+  return m_dialog != nullptr && m_dialog->HasSystemMenuItem();
 }
 
 void DialogWindow::ShowWindowMenu(const QPoint& globalPos) {

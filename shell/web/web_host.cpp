@@ -255,7 +255,7 @@ void WebHost::Deliver(const Event& event) {
       dialog.DispatchKey(event.a);
       break;
     case page_event::kMenuKey:
-      if (HasMenu(window)) lab_page_show_menu(window.level, 0, 0);
+      if (window.dialog->HasSystemMenuItem()) lab_page_show_menu(window.level, 0, 0);
       break;
     case page_event::kInstrumentKey:
     case page_event::kInstrumentFocus:
@@ -272,7 +272,7 @@ void WebHost::DeliverMouse(Window& window, const Event& event) {
   const unsigned flags = static_cast<unsigned>(event.b);
   const CPoint at{event.c, event.d};
   if (kind == Dialog::Mouse::RightDown) {
-    if (window.rightButton.Press(&dialog, at, HasMenu(window)) ==
+    if (window.rightButton.Press(&dialog, at, window.dialog->HasSystemMenuItem()) ==
         RightButtonRouter::Route::WindowMenu) {
       lab_page_show_menu(window.level, at.x, at.y);
       return;
@@ -397,12 +397,6 @@ void WebHost::SetTimer(Dialog& dialog, unsigned id, unsigned milliseconds) {
   window->timers.push_back(Timer{id, period, due});
 }
 
-bool WebHost::HasMenu(const Window& window) {
-  const std::vector<WindowMenuItem>& items = window.dialog->SystemMenuItems();
-  return std::any_of(items.begin(), items.end(),
-                     [](const WindowMenuItem& item) { return !item.separator; });
-}
-
 void WebHost::WindowChanged(Dialog& dialog, WindowPart part) {
   const Window* window = WindowOf(dialog);
   if (window == nullptr) return;
@@ -410,11 +404,14 @@ void WebHost::WindowChanged(Dialog& dialog, WindowPart part) {
     lab_page_set_caption(window->level, Text(dialog.Caption()).c_str());
   } else if (part == WindowPart::kIcon) {
     // The page has one icon: the small picture when there is one.
-    const Icon* icon =
-        dialog.WindowIcon(false) != nullptr ? dialog.WindowIcon(false) : dialog.WindowIcon(true);
-    if (icon == nullptr) return;
-    const IconImage& image = dialog.WindowIcon(false) != nullptr ? icon->small : icon->large;
-    if (image.argb != nullptr && image.size > 0) lab_page_set_icon(image.argb, image.size);
+    const Icon* small = dialog.WindowIcon(false);
+    const Icon* big = dialog.WindowIcon(true);
+    const IconImage* image = small != nullptr ? &small->small
+                             : big != nullptr ? &big->large
+                                              : nullptr;
+    if (image != nullptr && image->argb != nullptr && image->size > 0) {
+      lab_page_set_icon(image->argb, image->size);
+    }
   } else {
     // The page's menu is given again whole. It holds only the items: a
     // separator before the first item would separate nothing.

@@ -105,8 +105,6 @@ class WebHost : public WindowHost {
   };
 
   Window* WindowOf(const Dialog& dialog) const;
-  // The window's dialog has an item in its window menu.
-  static bool HasMenu(const Window& window);
   void AddControls(const Window& window);
   // Delivers the page's events and the timers until done() holds (a modal
   // loop: of a dialog, or of a message box).
