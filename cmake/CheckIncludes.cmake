@@ -31,7 +31,7 @@ foreach(file IN LISTS files)
 endforeach()
 if(refused)
   message(FATAL_ERROR "A file of a host names the lab's main dialog; ask the seam "
-                      "(platform/dialog.h, app/lab_session.h) instead:${refused}")
+                      "(platform/dialog.h, app/running_lab.h) instead:${refused}")
 endif()
 if(found)
   message(FATAL_ERROR "An include reaches upward through \"..\"; include the header by its "

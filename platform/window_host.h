@@ -4,7 +4,7 @@
 // points (platform/dialog.h: InitDialog, the Dispatch* calls, the
 // instruments, ResizeClient) and reads what a window shows from it (its
 // surface, caption, icon and window menu); the lab's own questions go
-// through app/lab_session.h. The core asks the host through this interface
+// through app/running_lab.h. The core asks the host through this interface
 // for what needs a real window. Three hosts implement it: the Qt shell on
 // real widgets (shell/qt), the web page with HTML controls over a canvas
 // (shell/web), and the headless host in memory for tests and benchmarks

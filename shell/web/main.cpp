@@ -9,8 +9,8 @@
 #include <string>
 
 #include "app/lab_app.h"
-#include "app/lab_session.h"
 #include "app/language_choice.h"
+#include "app/running_lab.h"
 #include "experiment/string_code.h"
 #include "platform/focus_ring.h"
 #include "platform/resources.h"

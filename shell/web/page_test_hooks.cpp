@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <span>
 
-#include "app/lab_session.h"
+#include "app/running_lab.h"
 #include "shell/web/web_host.h"
 
 namespace lab {

@@ -1,4 +1,4 @@
-#include "app/lab_session.h"
+#include "app/running_lab.h"
 
 #include "app/lab_dlg.h"
 
