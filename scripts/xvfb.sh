@@ -35,12 +35,16 @@ xvfb_answers() {
 }
 
 # One server on $1 ("" for the first free display); 0 once it answers.
+# -noreset: by default the server starts over each time its last client
+# leaves, and a client that connects meanwhile is refused (the check below,
+# or the session bus's launcher, is often that last client a moment before
+# the lab connects).
 xvfb_try() {
   _xvfb_fd=$(mktemp)
   if [ -z "$1" ]; then
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$_xvfb_fd" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$_xvfb_fd" >/dev/null 2>&1 &
   else
-    Xvfb "$1" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb "$1" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_DISPLAY=$1
   fi
   XVFB_PID=$!
