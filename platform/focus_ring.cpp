@@ -27,6 +27,13 @@ std::vector<FocusStop> FocusRing(const Dialog& dialog) {
   return ring;
 }
 
+FocusStop OpeningFocus(const Dialog& dialog) {
+  for (const FocusStop& stop : FocusRing(dialog)) {
+    if (stop.kind == FocusStop::Kind::kControl) return stop;
+  }
+  return {};
+}
+
 FocusStop NextFocusStop(const Dialog& dialog, FocusStop current, bool backwards) {
   const std::vector<FocusStop> ring = FocusRing(dialog);
   if (ring.empty()) return {};

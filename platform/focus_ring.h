@@ -26,6 +26,11 @@ struct FocusStop {
 // the host's).
 std::vector<FocusStop> FocusRing(const Dialog& dialog);
 
+// The control that has the focus when the window opens, in every host: the
+// first control of the ring (the instruments are reached with Tab from
+// there). Kind kNone when the window has no such control.
+FocusStop OpeningFocus(const Dialog& dialog);
+
 // Where Tab (backwards: Shift+Tab) takes the focus from `current`; from a
 // stop that is not in the ring (nowhere), to the first (the last). A stop
 // of kind kNone when the ring is empty.

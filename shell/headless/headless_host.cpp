@@ -55,7 +55,11 @@ void HeadlessHost::Open(Dialog& dialog) {
   }
   dialog.SetHostData(window);
   dialog.InitDialog();
-  if (IsOpen(dialog) && !dialog.IsEnding()) dialog.DispatchPaint();
+  if (IsOpen(dialog) && !dialog.IsEnding()) {
+    const FocusStop opening = OpeningFocus(dialog);
+    if (opening.kind == FocusStop::Kind::kControl) window->focus = opening.id;
+    dialog.DispatchPaint();
+  }
 }
 
 void HeadlessHost::Close(Dialog& dialog) {

@@ -169,12 +169,10 @@ QWidget* DialogWindow::CreateText(const ControlTemplate& control, const ControlL
 
 void DialogWindow::PrepareToShow() {
   m_client->TakeInstrumentFocus(m_dialog != nullptr && !m_dialog->Instruments().empty());
-  for (const ControlWidget& c : m_controls) {
-    QWidget* w = c.widget;
-    if (DescribeControl(*c.source).tabStop && !w->isHidden() && w->isEnabled() &&
-        w->focusPolicy() != Qt::NoFocus) {
-      w->setFocus(Qt::OtherFocusReason);
-      break;
+  const FocusStop opening = m_dialog != nullptr ? OpeningFocus(*m_dialog) : FocusStop{};
+  if (opening.kind == FocusStop::Kind::kControl) {
+    for (const ControlWidget& c : m_controls) {
+      if (c.source->id == opening.id) c.widget->setFocus(Qt::OtherFocusReason);
     }
   }
   if (const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {

@@ -13,7 +13,7 @@ mergeInto(LibraryManager.library, {
   lab_page_name_control: function (level, id, name) {
     LabPage.nameControl(level, id, UTF8ToString(name));
   },
-  lab_page_show_window: function (level) { LabPage.showWindow(level); },
+  lab_page_show_window: function (level, focusId) { LabPage.showWindow(level, focusId); },
   lab_page_close_window: function (level) { LabPage.closeWindow(level); },
   lab_page_set_text: function (level, id, text) {
     return LabPage.setText(level, id, UTF8ToString(text)) ? 1 : 0;

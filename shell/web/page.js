@@ -312,15 +312,9 @@ var LabPage = (function () {
     p.style.top = below + 'px';
   }
 
-  // The window's controls that take the focus, in the template's order: the
-  // first has it when the window opens.
-  function tabStops(w) {
-    return w.order.filter(function (c) {
-      return c.tabStop && !c.el.hidden && !c.el.disabled && c.el.tabIndex >= 0;
-    }).map(function (c) { return c.el; });
-  }
-
-  function showWindow(level) {
+  // focusId: the control that has the focus when the window opens (the
+  // program's choice; 0 for none).
+  function showWindow(level, focusId) {
     var w = windows[level];
     place(w);
     w.root.style.visibility = 'visible';
@@ -328,8 +322,8 @@ var LabPage = (function () {
     // same frame: the student sees no change.
     var early = document.getElementById('lab-placeholder');
     if (early !== null) early.remove();
-    var stops = tabStops(w);
-    if (stops.length > 0) stops[0].focus();
+    var first = control(level, focusId);
+    if (first !== null) first.focus();
     // What the student pressed on the picture, the program is told now.
     var pressed = early !== null ? control(level, Number(early.dataset.pressed)) : null;
     if (pressed !== null && pressed.tagName === 'BUTTON') pressed.click();

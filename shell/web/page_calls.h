@@ -20,8 +20,8 @@ void lab_page_add_control(int level, int id, int kind, const char* text, int x, 
                           int height, unsigned flags, const std::uint32_t* pixels);
 // What a screen reader calls an edit (ControlName), set before the window shows.
 void lab_page_name_control(int level, int id, const char* name);
-// Shows the window and puts the focus into its first control that takes it.
-void lab_page_show_window(int level);
+// Shows the window and puts the focus into the control `focusId` (0: none).
+void lab_page_show_window(int level, int focusId);
 void lab_page_close_window(int level);
 // 1 when the text changed (an edit's text is then shown from its start).
 int lab_page_set_text(int level, int id, const char* text);

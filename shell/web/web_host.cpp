@@ -127,7 +127,8 @@ int WebHost::RunModal(Dialog& dialog) {
   dialog.InitDialog();
   if (!dialog.IsEnding()) {
     emscripten_sleep(0);
-    lab_page_show_window(window.level);
+    const FocusStop opening = OpeningFocus(dialog);
+    lab_page_show_window(window.level, opening.kind == FocusStop::Kind::kControl ? opening.id : 0);
     dialog.DispatchPaint();
     ShowInstruments();
     RunLoop([&dialog] { return dialog.IsEnding(); });

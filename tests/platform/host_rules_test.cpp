@@ -175,6 +175,8 @@ TEST_F(HostRulesTest, TabGoesRoundTheInstrumentsThenTheEnabledControls) {
   // The hidden OK and Cancel and the greyed "plot" are not stops.
   EXPECT_EQ(Walk(dlg, 6), (Stops{"i5", "i9", "c1001", "c1002", "c1003", "i5"}));
   EXPECT_EQ(Walk(dlg, 3, true), (Stops{"c1003", "c1002", "c1001"}));
+  // The window opens on its first control; Tab then reaches the instruments.
+  EXPECT_EQ(OpeningFocus(dlg), (FocusStop{FocusStop::Kind::kControl, 1001}));
   dlg.GetDlgItem(IDC_PLOT).EnableWindow(true);
   dlg.GetDlgItem(IDC_OSCILLATIONS).EnableWindow(false);
   EXPECT_EQ(Walk(dlg, 6), (Stops{"i5", "i9", "c1001", "c1003", "c1004", "i5"}));
@@ -185,6 +187,7 @@ TEST_F(HostRulesTest, TabGoesRoundTheInstrumentsThenTheEnabledControls) {
   dlg.instrumentIds.clear();
   for (int id : {IDC_MESSAGE, IDC_START, IDC_PLOT}) dlg.GetDlgItem(id).EnableWindow(false);
   EXPECT_EQ(NextFocusStop(dlg, {}, false).kind, FocusStop::Kind::kNone);
+  EXPECT_EQ(OpeningFocus(dlg).kind, FocusStop::Kind::kNone);
 }
 
 TEST(InstrumentKeys, ArrowsRepeatOtherKeysOnceAndModifiersAreTheWindows) {
