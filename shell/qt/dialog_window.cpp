@@ -170,11 +170,8 @@ QWidget* DialogWindow::CreateText(const ControlTemplate& control, const ControlL
 void DialogWindow::PrepareToShow() {
   m_client->TakeInstrumentFocus(m_dialog != nullptr && !m_dialog->Instruments().empty());
   const FocusStop opening = m_dialog != nullptr ? OpeningFocus(*m_dialog) : FocusStop{};
-  if (opening.kind == FocusStop::Kind::kControl) {
-    for (const ControlWidget& c : m_controls) {
-      if (c.source->id == opening.id) c.widget->setFocus(Qt::OtherFocusReason);
-    }
-  }
+  QWidget* first = opening.kind == FocusStop::Kind::kControl ? Control(opening.id) : nullptr;
+  if (first != nullptr) first->setFocus(Qt::OtherFocusReason);
   if (const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
     move(s->availableGeometry().center() - rect().center());
   }

@@ -46,8 +46,8 @@ class DialogWindow : public QDialog {
   QWidget* Control(int id) const;
 
   // --- the modal life -------------------------------------------------------
-  // After the dialog's initialisation: the focus goes to the first control
-  // that takes it, and the window is centred on the screen.
+  // After the dialog's initialisation: the focus goes to the window's
+  // opening control (OpeningFocus), and the window is centred on the screen.
   void PrepareToShow();
   void EndModal(int result);
   // The dialog is over: no more messages reach it, its timers stop.
