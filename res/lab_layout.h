@@ -126,7 +126,6 @@ constexpr CPoint EmptyPegPoint(int i) {
 }
 }  // namespace layout
 
-// The physical values the lab starts with, and its clock.
 // The instruments' ids (Dialog::Instruments), the same in every host, in
 // the tests and, through lab_layout.json, in the page's tests.
 namespace instrument_id {
@@ -141,6 +140,7 @@ inline constexpr int kHangingMass = 11;
 inline constexpr int kGraph = 12;
 }  // namespace instrument_id
 
+// The physical values the lab starts with, and its clock.
 namespace physical {
 
 inline constexpr double kStartMass = 1.0;       // kg, the ball with the 0.3 kg weight

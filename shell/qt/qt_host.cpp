@@ -224,6 +224,7 @@ void QtHost::WindowChanged(Dialog& dialog, WindowPart part) {
   }
   window->setWindowTitle(title);
 }
+
 bool QtHost::IsIconic(const Dialog& dialog) const {
   const DialogWindow* window = WindowOf(dialog);
   return window != nullptr && window->isMinimized();

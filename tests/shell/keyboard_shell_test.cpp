@@ -1,7 +1,8 @@
 // The lab in the Qt shell without a mouse: Tab goes round the instruments
 // drawn in the client area and the controls, Space and Enter act on the
-// focused instrument (a held Space once), and the dotted focus mark is drawn over the picture
-// on the screen while the dialog's surface stays its golden self.
+// focused instrument (a held Space once), and the dotted focus mark is
+// drawn over the picture on the screen while the dialog's surface stays its
+// golden self.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QKeyEvent>

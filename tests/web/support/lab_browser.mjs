@@ -239,8 +239,8 @@ export async function timeOscillations(page, press, mass, count) {
 
 // --- the keyboard and screen readers ---------------------------------------
 
-// The instruments' ids (the core's reading order).
-// The instruments' ids, as the core numbers them (lab_layout.json).
+// The instruments' ids, as the core numbers them in reading order
+// (lab_layout.json).
 export const INSTRUMENT = {
   ...LAYOUT.instruments,
   weights: LAYOUT.weights.map((w, i) => LAYOUT.instruments.firstWeight + i),
